@@ -1,0 +1,12 @@
+// The kakikomi subcommands. Each returns the process exit status and prints
+// one clear line on stderr for any error.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kakikomi::cli {
+
+int RunDump(const std::vector<std::string>& args);
+
+}  // namespace kakikomi::cli
