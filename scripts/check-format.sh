@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Fails when a C++ file differs from what clang-format makes of it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+files=$(git ls-files '*.cpp' '*.h')
+[ -n "$files" ] || exit 0
+# shellcheck disable=SC2086
+clang-format --dry-run --Werror $files
+echo "format: $(echo "$files" | wc -l) files clean"
