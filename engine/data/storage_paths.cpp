@@ -1,0 +1,54 @@
+#include "engine/data/storage_paths.h"
+
+#include <cstdlib>
+#include <mutex>
+
+namespace kakikomi {
+namespace {
+
+std::mutex home_mutex;
+std::string home_override;
+
+std::string WithSlash(std::string dir) {
+  if (!dir.empty() && dir.back() != '/') dir += '/';
+  return dir;
+}
+
+std::string EnvOr(const char* name, const char* home_relative) {
+  const char* value = std::getenv(name);
+  if (value && *value == '/') return WithSlash(value);
+  const char* home = std::getenv("HOME");
+  return WithSlash(std::string(home && *home ? home : "/tmp") + "/" + home_relative);
+}
+
+}  // namespace
+
+void SetHakobuneHome(const std::string& dir) {
+  std::lock_guard<std::mutex> lock(home_mutex);
+  home_override = dir;
+}
+
+std::string HakobuneHome() {
+  {
+    std::lock_guard<std::mutex> lock(home_mutex);
+    if (!home_override.empty()) return home_override;
+  }
+  const char* env = std::getenv("HAKOBUNE_HOME");
+  return env ? env : "";
+}
+
+std::string AppDataRoot() {
+  const std::string home = HakobuneHome();
+  if (!home.empty()) return WithSlash(home);
+  return EnvOr("XDG_DATA_HOME", ".local/share");
+}
+
+std::string DataFolder() { return AppDataRoot() + "HOSHIZORA/Kazaguruma/"; }
+
+std::string RegistryFilePath() {
+  const std::string home = HakobuneHome();
+  const std::string root = home.empty() ? EnvOr("XDG_CONFIG_HOME", ".config") : WithSlash(home);
+  return root + "HOSHIZORA/Hakobune2.0/registry.json";
+}
+
+}  // namespace kakikomi
