@@ -31,8 +31,8 @@ struct BirthFormat {
   bool padded;                // month and day with a leading zero below 10
 };
 constexpr BirthFormat kBirthFormats[] = {
-    {{"/", "/", ""}, true},    {{"/", "/", ""}, false},   {{"-", "-", ""}, true},
-    {{"-", "-", ""}, false},   {{"", "", ""}, true},      {{"年", "月", "日"}, false},
+    {{"/", "/", ""}, true},  {{"/", "/", ""}, false}, {{"-", "-", ""}, true},
+    {{"-", "-", ""}, false}, {{"", "", ""}, true},    {{"年", "月", "日"}, false},
     {{".", ".", ""}, true},
 };
 

@@ -31,12 +31,12 @@ struct UserProfile {
   int BirthYear = 0;     // 0 empty, 1-70 = 1900-1969, 71 "----", 72-127 = 1970-2025
   int BirthMonth = 0;
   int BirthDay = 0;
-  int Marriage = 0;      // 0 "----", 1 既婚, 2 未婚
-  int BloodType = 0;     // 0 "------", 1-4 = A, B, O, AB
-  int Job = 0;           // 0 separator, 1-11, 12 その他
-  int Industry = 0;      // 0 separator, 1-18, 19 その他
-  int JobType = 0;       // 0 separator, 1-11, 12 その他
-  int ToDouHuKen = 0;    // 0 "--------", 1-47 prefectures in dictionary order
+  int Marriage = 0;        // 0 "----", 1 既婚, 2 未婚
+  int BloodType = 0;       // 0 "------", 1-4 = A, B, O, AB
+  int Job = 0;             // 0 separator, 1-11, 12 その他
+  int Industry = 0;        // 0 separator, 1-18, 19 その他
+  int JobType = 0;         // 0 separator, 1-11, 12 その他
+  int ToDouHuKen = 0;      // 0 "--------", 1-47 prefectures in dictionary order
   int DaytimeContact = 0;  // 0 自宅にする, 1 携帯にする
 };
 
@@ -75,34 +75,34 @@ struct CMainData {
   int RolledHeight = 21;
   int PosX1 = 0, PosY1 = 0;
   int PosX2 = 230, PosY2 = 0;
-  int AppVer = 0;                 // version of the stored data, e.g. 251
-  uint8_t AutoInput = 1;          // 1 while auto input is stopped
+  int AppVer = 0;         // version of the stored data, e.g. 251
+  uint8_t AutoInput = 1;  // 1 while auto input is stopped
   uint8_t UserChangeInput = 0;
-  uint8_t DlgRolled = 0;          // main dialog rolled up or rolling disabled
+  uint8_t DlgRolled = 0;  // main dialog rolled up or rolling disabled
   uint8_t DlgHide = 0;
   uint8_t ClipBoard = 0;
-  uint8_t ClipRolled = 1;         // palette rolled up or rolling disabled
+  uint8_t ClipRolled = 1;  // palette rolled up or rolling disabled
   uint8_t ClipDlgHide = 0;
   uint8_t HookInstalled = 0;
   uint8_t ClipPending = 0;
   std::string ClipText;
   FontDescription LinkFont;
-  int8_t UserNumber = -1;         // last used slot, -1 = no profile
+  int8_t UserNumber = -1;  // last used slot, -1 = no profile
 
   std::array<UserProfile, kUserSlots> User;
   std::array<PrivateData, kUserSlots> Private;  // derived block of each slot
 
-  uint8_t Setting1 = 1;  // warning sound
-  uint8_t Setting2 = 1;  // postal code without hyphen
-  uint8_t Setting3 = 1;  // phone without hyphen
-  uint8_t Setting4 = 0;  // remember dialog positions
-  uint8_t Setting5 = 1;  // quick input
-  uint8_t Setting6 = 0;  // clipboard by drag and drop (0 = click and click)
+  uint8_t Setting1 = 1;       // warning sound
+  uint8_t Setting2 = 1;       // postal code without hyphen
+  uint8_t Setting3 = 1;       // phone without hyphen
+  uint8_t Setting4 = 0;       // remember dialog positions
+  uint8_t Setting5 = 1;       // quick input
+  uint8_t Setting6 = 0;       // clipboard by drag and drop (0 = click and click)
   uint8_t SetInputBirth = 0;  // birth-date format
   uint8_t ClipBoardNum = 0;
   std::array<std::string, kClipBoardGroups> ClipBoardName;
   std::array<std::array<std::string, kClipBoardTextsPerGroup>, kClipBoardGroups> ClipBoardText;
-  uint8_t UserNum = 0;   // selected slot
+  uint8_t UserNum = 0;  // selected slot
 
   std::string AppPath;   // folder of the running program, ending in "/"
   std::string DataPath;  // folder of the data files, ending in "/"

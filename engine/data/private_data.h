@@ -10,23 +10,23 @@ namespace kakikomi {
 
 struct PrivateData {
   // Numbers, in slot order.
-  int SexIndex = -1;          // 0 男, 1 女, -1 not chosen
-  int Year = 0;               // birth year, western
-  int EraYear = 0;            // year within the era of the birth date
-  int Month = 0;              // 1-12, 0 not chosen
-  int Day = 0;                // 1-31, 0 not chosen
-  int Era = 0;                // index into EraNames
-  int Age = 0;                // completed years today
+  int SexIndex = -1;  // 0 男, 1 女, -1 not chosen
+  int Year = 0;       // birth year, western
+  int EraYear = 0;    // year within the era of the birth date
+  int Month = 0;      // 1-12, 0 not chosen
+  int Day = 0;        // 1-31, 0 not chosen
+  int Era = 0;        // index into EraNames
+  int Age = 0;        // completed years today
   int JobIndex = -1;
-  int MarriageIndex = -1;     // 0 既婚, 1 未婚
-  int BloodTypeIndex = -1;    // 0 A, 1 B, 2 O, 3 AB
-  int SeizaIndex = -1;        // 0-11
+  int MarriageIndex = -1;   // 0 既婚, 1 未婚
+  int BloodTypeIndex = -1;  // 0 A, 1 B, 2 O, 3 AB
+  int SeizaIndex = -1;      // 0-11
   int IndustryIndex = -1;
   int JobTypeIndex = -1;
-  int FixedZero = 0;          // slot 14, always 0
-  int ToDouHuKenIndex = -1;   // index into PrefectureNames
-  int MobileDomainIndex = -2; // negative: no mobile mail address
-  int FixedMinusOne = -1;     // slot 17, always -1
+  int FixedZero = 0;            // slot 14, always 0
+  int ToDouHuKenIndex = -1;     // index into PrefectureNames
+  int MobileDomainIndex = -2;   // negative: no mobile mail address
+  int FixedMinusOne = -1;       // slot 17, always -1
   int DaytimeContactIndex = 0;  // 0 home phone, 1 mobile phone
 
   // Texts, group A.

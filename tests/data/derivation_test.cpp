@@ -45,9 +45,9 @@ TEST_F(DerivationTest, EraBoundaries) {
     int year, month, day, era, era_year;
   };
   const Case cases[] = {
-      {1912, 7, 29, 0, 45}, {1912, 7, 30, 1, 1},  {1926, 12, 24, 1, 15}, {1926, 12, 25, 2, 1},
-      {1989, 1, 7, 2, 64},  {1989, 1, 8, 3, 1},   {2019, 4, 30, 3, 31},  {2019, 5, 1, 4, 1},
-      {2020, 1, 1, 4, 2},   {2020, 6, 1, 4, 2},   {2025, 12, 31, 4, 7},  {1900, 1, 1, 0, 33},
+      {1912, 7, 29, 0, 45}, {1912, 7, 30, 1, 1}, {1926, 12, 24, 1, 15}, {1926, 12, 25, 2, 1},
+      {1989, 1, 7, 2, 64},  {1989, 1, 8, 3, 1},  {2019, 4, 30, 3, 31},  {2019, 5, 1, 4, 1},
+      {2020, 1, 1, 4, 2},   {2020, 6, 1, 4, 2},  {2025, 12, 31, 4, 7},  {1900, 1, 1, 0, 33},
   };
   for (const Case& c : cases) {
     UserProfile u;
@@ -67,7 +67,7 @@ TEST_F(DerivationTest, BirthDateFormats) {
   u.BirthYear = YearPosition(1975);
   u.BirthMonth = 4;
   u.BirthDay = 9;
-  const char* expected[] = {"1975/04/09", "1975/4/9",   "1975-04-09", "1975-4-9",
+  const char* expected[] = {"1975/04/09", "1975/4/9",     "1975-04-09", "1975-4-9",
                             "19750409",   "1975年4月9日", "1975.04.09", "1975/04/09"};
   for (int format = 0; format < 8; ++format)
     EXPECT_EQ(SjisToUtf8(Derive(u, format).BirthDate), expected[format]) << format;

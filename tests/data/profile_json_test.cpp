@@ -51,8 +51,10 @@ TEST(ProfileJsonTest, YearAsPositionOrFourDigits) {
     const char* json;
     int position;
   };
-  const Case cases[] = {{R"({"BirthYear": 1969})", 70}, {R"({"BirthYear": 1970})", 72},
-                        {R"({"BirthYear": 2025})", 127}, {R"({"BirthYear": 75})", 75},
+  const Case cases[] = {{R"({"BirthYear": 1969})", 70},
+                        {R"({"BirthYear": 1970})", 72},
+                        {R"({"BirthYear": 2025})", 127},
+                        {R"({"BirthYear": 75})", 75},
                         {R"({"BirthYear": 0})", 0}};
   for (const Case& c : cases) {
     CMainData main;
