@@ -1,0 +1,113 @@
+// The extension's service worker: the menu entry and the toolbar button start
+// the quick-input host for the current tab, and every request of that host is
+// relayed to the content script of the frame it names, the answer back.
+'use strict';
+
+const kQuickInputHost = 'jp.hoshizora.hayate';
+const kTitle = '応募手帖クイック入力';
+const kMenuId = 'hakobune-quick-input';
+const kProtocolVersion = 1;
+const kFrameOperations = new Set(['readyState', 'snapshot', 'write', 'navigate', 'ping']);
+
+// One quick input per tab at a time: a second click while the profile dialog
+// is open must not open a second dialog.
+const sessions = new Map();
+
+function log(...args) {
+  console.log('[hakobune]', ...args);
+}
+
+async function answerTab(tabId) {
+  try {
+    const tab = await chrome.tabs.get(tabId);
+    return { ok: true, result: { status: tab.status || 'loading', url: tab.url || '' } };
+  } catch (e) {
+    return { ok: false, error: 'no tab' };
+  }
+}
+
+async function answerFrame(tabId, request) {
+  const message = { channel: 'hakobune', op: request.op };
+  if (request.op === 'write') {
+    message.token = request.token;
+    message.writes = request.writes;
+  } else if (request.op === 'navigate') {
+    message.url = request.url;
+  }
+  try {
+    const answer = await chrome.tabs.sendMessage(tabId, message, { frameId: request.frame });
+    if (!answer) return { ok: false, error: 'no answer' };
+    if (answer.error) return { ok: false, error: String(answer.error) };
+    return { ok: true, result: answer };
+  } catch (e) {
+    // No content script in that frame (yet): a frame still loading, or one
+    // the browser does not let extensions into.
+    return { ok: false, error: 'no frame' };
+  }
+}
+
+async function answer(tabId, request) {
+  if (request.op === 'tab') return answerTab(tabId);
+  if (kFrameOperations.has(request.op) && Number.isInteger(request.frame) && request.frame >= 0)
+    return answerFrame(tabId, request);
+  return { ok: false, error: 'bad request' };
+}
+
+// Starts the quick-input host for `tabId`. The promise settles when the host
+// has gone, with the reason the browser gave, if any.
+function startQuickInput(tabId) {
+  if (!Number.isInteger(tabId) || tabId < 0) return Promise.resolve({ started: false });
+  if (sessions.has(tabId)) return sessions.get(tabId);
+
+  const session = new Promise((resolve) => {
+    let port;
+    try {
+      port = chrome.runtime.connectNative(kQuickInputHost);
+    } catch (e) {
+      log('cannot start', kQuickInputHost, e);
+      resolve({ started: false, error: String(e) });
+      return;
+    }
+    let open = true;
+    port.onDisconnect.addListener(() => {
+      open = false;
+      const error = chrome.runtime.lastError ? chrome.runtime.lastError.message : '';
+      if (error) log('host ended:', error);
+      resolve({ started: true, error });
+    });
+    port.onMessage.addListener(async (request) => {
+      if (!request || typeof request !== 'object' || !Number.isInteger(request.id)) {
+        log('ignored a malformed request from the host');
+        return;
+      }
+      const reply = await answer(tabId, request);
+      reply.id = request.id;
+      if (open) {
+        try {
+          port.postMessage(reply);
+        } catch (e) {
+          open = false;
+        }
+      }
+    });
+    port.postMessage({ type: 'start', version: kProtocolVersion, tab: tabId });
+  }).finally(() => sessions.delete(tabId));
+  sessions.set(tabId, session);
+  return session;
+}
+globalThis.startQuickInput = startQuickInput;
+
+chrome.runtime.onInstalled.addListener(() => {
+  chrome.contextMenus.create({ id: kMenuId, title: kTitle, contexts: ['all'] }, () => {
+    // A second install event (update, reload) finds the entry already there.
+    void chrome.runtime.lastError;
+  });
+});
+
+chrome.contextMenus.onClicked.addListener((info, tab) => {
+  if (info.menuItemId === kMenuId && tab) startQuickInput(tab.id);
+});
+
+chrome.action.onClicked.addListener((tab) => {
+  if (tab) startQuickInput(tab.id);
+});
