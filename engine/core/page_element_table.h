@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/core/cdata.h"
 #include "engine/core/document_access.h"
@@ -125,6 +126,10 @@ struct PageElementTable {
   int8_t SkipCount = 0;
   int LastFieldCode = -1;
   std::array<int, 8> MatchCursor{};  // by MatchCursorKind
+  // The matchers' normalised form of each collected name, by
+  // MatchCursorKind; filled on first use so a page of many unmatched names
+  // stays linear.
+  std::array<std::vector<std::string>, 8> NormalisedNames;
 
   // Per-form item state: reset by ResetFormState at each submit or image button.
   uint8_t SexDone = 0, YearDone = 0, YearClosed = 0, MonthDone = 0, DayDone = 0, EraMode = 0,

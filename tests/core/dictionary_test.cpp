@@ -26,9 +26,9 @@ TEST_F(DictionaryTest, LimitsAreTheEngineConstants) {
 TEST_F(DictionaryTest, PrefectureTablesLineUp) {
   EXPECT_EQ(data_.PrefectureNames[12], Sjis("東京"));
   EXPECT_EQ(data_.PrefectureSuffixKinds[12], 2);
-  EXPECT_EQ(data_.PrefectureSuffixKinds[25], 3);  // 京都
-  EXPECT_EQ(data_.PrefectureRegions[46], 9);      // 沖縄 in 九州
-  EXPECT_EQ(data_.RegionNames[data_.PrefectureRegions[0]], "");  // 北海道
+  EXPECT_EQ(data_.PrefectureSuffixKinds[25], 3);                            // 京都
+  EXPECT_EQ(data_.PrefectureRegions[46], 9);                                // 沖縄 in 九州
+  EXPECT_EQ(data_.RegionNames[data_.PrefectureRegions[0]], "");             // 北海道
   EXPECT_EQ(data_.RegionNames[data_.PrefectureRegions[14]], Sjis("信越"));  // 新潟
   EXPECT_EQ(data_.PrefectureNames.last, 46);
   EXPECT_EQ(data_.PrefectureSuffixKinds.size(), 47u);
@@ -38,8 +38,8 @@ TEST_F(DictionaryTest, PrefectureTablesLineUp) {
 TEST_F(DictionaryTest, LastIndexIsEntriesMinusOneExceptForPairs) {
   EXPECT_EQ(data_.SeiMeiPairs.last, 24);
   EXPECT_EQ(data_.SeiMeiPairs.size(), 50u);
-  const WordTable* tables[] = {&data_.NameLabelWords, &data_.SkipLabelWords, &data_.JobNames,
-                               &data_.MobileMailDomains, &data_.DecadeYears, &data_.RangeMarks};
+  const WordTable* tables[] = {&data_.NameLabelWords,    &data_.SkipLabelWords, &data_.JobNames,
+                               &data_.MobileMailDomains, &data_.DecadeYears,    &data_.RangeMarks};
   for (const WordTable* table : tables) EXPECT_EQ(table->last + 1u, table->size());
 }
 
@@ -56,7 +56,8 @@ TEST_F(DictionaryTest, MobileDomainsAreCarrierMailDomains) {
     EXPECT_EQ(domain.find('@'), std::string::npos) << domain;
   }
   // The nine regional domains differ only in a one-letter first label.
-  for (int i = 3; i < 12; ++i) EXPECT_EQ(data_.MobileMailDomains[i].substr(1), data_.MobileMailDomains[3].substr(1));
+  for (int i = 3; i < 12; ++i)
+    EXPECT_EQ(data_.MobileMailDomains[i].substr(1), data_.MobileMailDomains[3].substr(1));
 }
 
 TEST_F(DictionaryTest, WordsAreStoredAsCp932) {

@@ -70,8 +70,8 @@ TEST_F(MainTest, TakesTheFirstTwentyFramesFirstLevelFirstAndNeverAThirdLevel) {
   for (const auto& frame : first) EXPECT_EQ(frame->body_reads, 1);
   int filled_second = 0;
   for (const auto& frame : second) filled_second += frame->body_reads;
-  EXPECT_EQ(filled_second, 17);                    // 20 frames in all
-  EXPECT_EQ(second[16]->body_reads, 1);           // in the order found
+  EXPECT_EQ(filled_second, 17);          // 20 frames in all
+  EXPECT_EQ(second[16]->body_reads, 1);  // in the order found
   EXPECT_EQ(second[17]->body_reads, 0);
   EXPECT_EQ(third_level->body_reads, 0);
 }

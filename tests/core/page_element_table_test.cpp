@@ -29,8 +29,8 @@ TEST_F(CollectTest, EachKindStopsAtItsLimitAndLaterControlsGetNoPosition) {
     int collected;
   };
   const Case cases[] = {
-      {"text", 59, 58}, {"email", 10, 9}, {"tel", 31, 30}, {"password", 6, 5},
-      {"radio", 1001, 1000},
+      {"text", 59, 58},   {"email", 10, 9},      {"tel", 31, 30},
+      {"password", 6, 5}, {"radio", 1001, 1000},
   };
   for (const Case& c : cases) {
     auto document = std::make_shared<FakeDocument>();
@@ -67,8 +67,8 @@ TEST_F(CollectTest, KindsFollowTheReportedTypeExactly) {
   form.Input("checkbox", "news", "yes");
   form.Add(ControlTag::kOther, "", "fieldset");
   auto table = Collect(document);
-  const int8_t expected[] = {kKindText, kKindOtherInput, kKindOtherInput, kKindRadio, kKindCheckbox,
-                             kKindEnd};
+  const int8_t expected[] = {kKindText,  kKindOtherInput, kKindOtherInput,
+                             kKindRadio, kKindCheckbox,   kKindEnd};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(table->ElementKinds[i], expected[i]) << i;
   EXPECT_EQ(table->KindIndex[0], 0);
   EXPECT_EQ(table->KindIndex[1], -1);
