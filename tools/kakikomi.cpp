@@ -17,6 +17,8 @@ struct Command {
 
 const Command kCommands[] = {
     {"dump", kakikomi::cli::RunDump, "dump PAGE.html"},
+    {"show", kakikomi::cli::RunShow, "show [--user N] [--home DIR]"},
+    {"backup", kakikomi::cli::RunBackup, "backup export FILE | import FILE [--yes] [--home DIR]"},
 };
 
 void PrintUsage() {

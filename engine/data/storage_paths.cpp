@@ -8,6 +8,7 @@ namespace {
 
 std::mutex home_mutex;
 std::string home_override;
+std::string program_folder_override;
 
 std::string WithSlash(std::string dir) {
   if (!dir.empty() && dir.back() != '/') dir += '/';
@@ -35,6 +36,16 @@ std::string HakobuneHome() {
   }
   const char* env = std::getenv("HAKOBUNE_HOME");
   return env ? env : "";
+}
+
+void SetProgramFolder(const std::string& dir) {
+  std::lock_guard<std::mutex> lock(home_mutex);
+  program_folder_override = dir.empty() ? dir : WithSlash(dir);
+}
+
+std::string ProgramFolderOverride() {
+  std::lock_guard<std::mutex> lock(home_mutex);
+  return program_folder_override;
 }
 
 std::string AppDataRoot() {

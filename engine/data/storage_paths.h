@@ -15,6 +15,11 @@ void SetHakobuneHome(const std::string& dir);
 // The folder set above, else $HAKOBUNE_HOME, else the empty text.
 std::string HakobuneHome();
 
+// Where GetAppPath finds the program's folder: the empty text (the folder of
+// the running executable) unless a test points it elsewhere.
+void SetProgramFolder(const std::string& dir);
+std::string ProgramFolderOverride();
+
 // The application-data root that the data folder lies in, ending in "/".
 std::string AppDataRoot();
 // The data folder: AppDataRoot() + "HOSHIZORA/Kazaguruma/".
