@@ -94,12 +94,16 @@ std::string ChooseDataPath(const CMainData& main, const std::string& data_folder
   return main.AppPath;
 }
 
+// A file without a single record is not a profile (a damaged file decrypts
+// to noise), and counts as absent.
+bool HoldsRecords(const std::string& text) { return text.find("[DATA]") != std::string::npos; }
+
 // Fills the slots in file order. A missing or unreadable file leaves no gap:
 // the next profile takes the next free slot, and the save renumbers the files.
 void LoadProfiles(CMainData* main, LoadedFiles* loaded) {
   for (int n = 0; n < kUserSlots; ++n) {
     const std::string text = CRegRead::Read(main->DataPath + ProfileFileName(n));
-    if (text.empty()) continue;
+    if (!HoldsRecords(text)) continue;
     ++main->UserNumber;
     if (main->UserNumber != n) main->UserDataChanged = 1;
     ApplyProfileRecords(text, &main->User[main->UserNumber]);
@@ -126,7 +130,7 @@ void CRegRead::GetRegData(CMainData* main, CData* data, RegLoad mode) {
   loaded.folder = main->DataPath;
   LoadProfiles(main, &loaded);
   const std::string clipboard = Read(main->DataPath + kClipBoardFileName);
-  if (!clipboard.empty()) {
+  if (HoldsRecords(clipboard)) {
     ApplyClipBoardRecords(clipboard, main);
     loaded.clipboard = true;
   }

@@ -44,7 +44,7 @@ TEST(RecordsTest, ReadingRecords) {
   const Case cases[] = {
       {"[DATA]a\n[DATA]b\n[DATA]c\n", {"a", "b", "c"}},
       {"[DATA]\n[DATA]b\n", {std::nullopt, "b", std::nullopt}},  // empty keeps the old value
-      {"[DATA]a\n[DATA]b", {"a", std::nullopt, std::nullopt}},  // no line feed
+      {"[DATA]a\n[DATA]b", {"a", std::nullopt, std::nullopt}},   // no line feed
       {"", {std::nullopt, std::nullopt, std::nullopt}},
       {"garbage", {std::nullopt, std::nullopt, std::nullopt}},
       // A value holding the marker stays one value; the next record follows it.
@@ -59,10 +59,16 @@ TEST(RecordsTest, DecimalConversion) {
     const char* text;
     int value;
   };
-  const Case cases[] = {{"12", 12},   {"-1", -1},         {" 7x", 7},
-                        {"abc", 0},   {"", 0},            {"+5", 5},
-                        {"99999999999", INT32_MAX}, {"-99999999999", INT32_MIN},
-                        {"2147483648", INT32_MAX},  {"-2147483648", INT32_MIN}};
+  const Case cases[] = {{"12", 12},
+                        {"-1", -1},
+                        {" 7x", 7},
+                        {"abc", 0},
+                        {"", 0},
+                        {"+5", 5},
+                        {"99999999999", INT32_MAX},
+                        {"-99999999999", INT32_MIN},
+                        {"2147483648", INT32_MAX},
+                        {"-2147483648", INT32_MIN}};
   for (const Case& c : cases) EXPECT_EQ(DecimalToInt(c.text), c.value) << c.text;
 }
 

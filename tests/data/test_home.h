@@ -87,11 +87,11 @@ struct ProfileFile {
 // A profile with recognisable values in every item (texts CP932).
 inline ProfileFile SampleProfile(const std::string& sei = "山田", int birth_year_position = 92) {
   ProfileFile f;
-  const char* texts[28] = {"", "花子", "やまだ", "はなこ", "YAMADA", "HANAKO", "はな",
-                           "hanako", "example.jp", "hana.m", "100", "0001", "千代田区",
-                           "千代田", "1-1", "桜ビル", "03", "1234", "5678", "03", "1234",
-                           "5679", "090", "1111", "2222", "hanako90", "pass-word",
-                           "ezweb.ne.jp"};
+  const char* texts[28] = {"",         "花子",     "やまだ",     "はなこ",     "YAMADA", "HANAKO",
+                           "はな",     "hanako",   "example.jp", "hana.m",     "100",    "0001",
+                           "千代田区", "千代田",   "1-1",        "桜ビル",     "03",     "1234",
+                           "5678",     "03",       "1234",       "5679",       "090",    "1111",
+                           "2222",     "hanako90", "pass-word",  "ezweb.ne.jp"};
   for (int i = 0; i < 28; ++i) f.texts[i] = Sjis(texts[i]);
   f.texts[0] = Sjis(sei);
   const int numbers[12] = {1, 2, birth_year_position, 4, 9, 2, 1, 2, 10, 10, 13, 1};
