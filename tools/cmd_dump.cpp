@@ -1,16 +1,143 @@
+// kakikomi dump PAGE.html: what the engine sees of a page. Every document it
+// would fill (the page, then its frames in fill order), with the controls
+// collected into the page element table and the page text.
 #include <cstdio>
+#include <exception>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include <nlohmann/json.hpp>
+
+#include "engine/base/sjis_text.h"
+#include "engine/core/cdata.h"
+#include "engine/core/form_input_eng.h"
+#include "engine/core/page_element_table.h"
+#include "engine/dom/standalone_document.h"
 #include "tools/commands.h"
 
 namespace kakikomi::cli {
+namespace {
+
+using nlohmann::json;
+
+// Input types that have a kind of their own; every other collected input
+// is kind 6 (hidden inputs are not collected at all).
+bool HasOwnKind(const std::string& type) {
+  for (const char* own : {"radio", "text", "checkbox", "password", "email", "tel"})
+    if (type == own) return true;
+  return false;
+}
+
+// The control behind each position of `table`: the collected element of its
+// kind, and for kind 6 the next uncollected non-hidden input of the walk.
+std::vector<FormControl*> PositionControls(HtmlDocument& document, const PageElementTable& table) {
+  auto collected = [&](int position) -> FormControl* {
+    const int index = table.KindIndex[position];
+    switch (table.ElementKinds[position]) {
+      case kKindSelect: return table.SelectElements[index];
+      case kKindRadio: return table.RadioElements[index];
+      case kKindText: return table.TextElements[index];
+      case kKindEmail: return table.EmailElements[index];
+      case kKindTel: return table.TelElements[index];
+      case kKindCheckbox: return table.CheckboxElements[index];
+      case kKindPassword: return table.PasswordElements[index];
+      case kKindTextArea: return table.TextAreaElements[index];
+      default: return nullptr;
+    }
+  };
+  std::vector<FormControl*> controls(table.PositionCount, nullptr);
+  int position = 0;
+  for (int f = 0; f < document.FormCount() && position < table.PositionCount; ++f) {
+    HtmlForm* form = document.Form(f);
+    if (!form) continue;
+    for (int j = 0; j < form->Length() && position < table.PositionCount; ++j) {
+      FormControl* control = form->Item(j);
+      if (!control) continue;
+      if (table.ElementKinds[position] == kKindOtherInput) {
+        if (control->Tag() != ControlTag::kInput) continue;
+        const std::string type = control->Type();
+        if (type == "hidden" || HasOwnKind(type)) continue;
+        controls[position++] = control;
+      } else if (collected(position) == control) {
+        controls[position++] = control;
+      }
+    }
+  }
+  return controls;
+}
+
+json Counts(const PageElementTable& table) {
+  return {{"select", table.SelectCount},     {"radio", table.RadioCount},
+          {"text", table.TextCount},         {"email", table.EmailCount},
+          {"tel", table.TelCount},           {"checkbox", table.CheckboxCount},
+          {"textarea", table.TextAreaCount}, {"password", table.PasswordCount}};
+}
+
+// One document of the dump. Whatever else is to be shown per document
+// belongs here.
+json DocumentJson(int index, HtmlDocument& document, const PageElementTable& table) {
+  json out;
+  out["document"] = index;
+  if (auto* standalone = dynamic_cast<StandaloneDocument*>(&document)) {
+    out["path"] = standalone->path();
+    out["encoding"] = standalone->encoding();
+  }
+  out["counts"] = Counts(table);
+  json controls = json::array();
+  const std::vector<FormControl*> position_controls = PositionControls(document, table);
+  for (int position = 0; position < table.PositionCount; ++position) {
+    json entry;
+    entry["position"] = position;
+    entry["kind"] = table.ElementKinds[position];
+    entry["index"] = table.KindIndex[position];
+    if (FormControl* control = position_controls[position]) {
+      entry["name"] = SjisToUtf8(control->Name());
+      entry["type"] = SjisToUtf8(control->Type());
+      entry["value"] = SjisToUtf8(control->Value());
+      entry["maxLength"] = control->MaxLength();
+      entry["size"] = control->Size();
+    }
+    controls.push_back(std::move(entry));
+  }
+  out["controls"] = std::move(controls);
+  out["pageText"] = SjisToUtf8(table.PageText);
+  return out;
+}
+
+}  // namespace
 
 int RunDump(const std::vector<std::string>& args) {
-  if (args.size() != 1) {
-    std::fprintf(stderr, "kakikomi dump: expected one page file\n");
+  if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
+    std::fprintf(stderr, "kakikomi dump: expected one page file: kakikomi dump PAGE.html\n");
     return 2;
   }
-  std::fprintf(stderr, "kakikomi dump: not built yet\n");
-  return 1;
+  try {
+    std::string error;
+    std::shared_ptr<StandaloneDocument> page = StandaloneDocument::Load(args[0], &error);
+    if (!page) {
+      std::fprintf(stderr, "kakikomi dump: %s\n", error.c_str());
+      return 1;
+    }
+    auto data = std::make_unique<CData>();
+    CFormInputEng::ReadData(data.get());
+    StandaloneView view(page);
+    json documents = json::array();
+    int index = 0;
+    for (const std::shared_ptr<HtmlDocument>& document : CollectDocuments(&view, *data)) {
+      auto table = std::make_unique<PageElementTable>();
+      table->Collect(*data, document);
+      documents.push_back(DocumentJson(index++, *document, *table));
+    }
+    std::cout << json{{"documents", std::move(documents)}}.dump(
+                     2, ' ', false, json::error_handler_t::replace)
+              << '\n';
+    return 0;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "kakikomi dump: %s\n", e.what());
+    return 1;
+  }
 }
 
 }  // namespace kakikomi::cli

@@ -71,24 +71,27 @@ bool AppendFrames(HtmlDocument& document, int max_frames,
 }
 
 void Run(DocumentView* view, CData* data) {
-  std::vector<std::shared_ptr<HtmlDocument>> documents;
-  std::shared_ptr<HtmlDocument> top = WaitForTopDocument(view);
-  if (!top) return;
-  documents.push_back(std::move(top));
-
-  const int max_frames = std::clamp<int>(data->MaxFrames, 0, kDocumentSlots - 1);
-  // Two levels of frames: those of the top document, then theirs. Frames
-  // nested deeper are never filled.
-  if (!AppendFrames(*documents[0], max_frames, documents)) return;
-  const size_t first_level = documents.size();
-  for (size_t slot = 1; slot < first_level; ++slot)
-    if (!AppendFrames(*documents[slot], max_frames, documents)) return;
-
-  for (const auto& document : documents)
+  for (const auto& document : CollectDocuments(view, *data))
     if (document->FormCount() >= 1) FillDocument(document, *data);
 }
 
 }  // namespace
+
+std::vector<std::shared_ptr<HtmlDocument>> CollectDocuments(DocumentView* view, const CData& data) {
+  std::vector<std::shared_ptr<HtmlDocument>> documents;
+  std::shared_ptr<HtmlDocument> top = WaitForTopDocument(view);
+  if (!top) return documents;
+  documents.push_back(std::move(top));
+
+  const int max_frames = std::clamp<int>(data.MaxFrames, 0, kDocumentSlots - 1);
+  // Two levels of frames: those of the top document, then theirs. Frames
+  // nested deeper are never filled.
+  if (!AppendFrames(*documents[0], max_frames, documents)) return {};
+  const size_t first_level = documents.size();
+  for (size_t slot = 1; slot < first_level; ++slot)
+    if (!AppendFrames(*documents[slot], max_frames, documents)) return {};
+  return documents;
+}
 
 void CFormInputEng::Main(DocumentView* view, CData* data) {
   if (!view || !data) return;

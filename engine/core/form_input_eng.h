@@ -2,12 +2,19 @@
 // then Main for every page the user asks to have filled.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/core/cdata.h"
 #include "engine/core/document_access.h"
 
 namespace kakikomi {
+
+// The documents Main fills, in this order: the view's top document, then
+// its frames and theirs (two levels, at most `data.MaxFrames` frames).
+// Empty when the top document or one of the frames never finishes loading.
+std::vector<std::shared_ptr<HtmlDocument>> CollectDocuments(DocumentView* view, const CData& data);
 
 class CFormInputEng {
  public:
