@@ -63,23 +63,33 @@
     return top;
   }
 
+  // Where a frame element's window stands in this window's frames: the
+  // service worker turns it into the frame id the extension knows the frame
+  // by. -1 when the element holds no document.
+  function frameIndexOf(element) {
+    const target = element.contentWindow;
+    if (!target) return -1;
+    for (let i = 0; i < window.frames.length; ++i) if (window.frames[i] === target) return i;
+    return -1;
+  }
+
+  // This frame's own place among its parent's frames (window proxies compare
+  // equal across origins).
+  function ownFrameIndex() {
+    if (window.parent === window) return -1;
+    const siblings = window.parent.frames;
+    for (let i = 0; i < siblings.length; ++i) if (siblings[i] === window) return i;
+    return -1;
+  }
+
   // Frames and inline frames are browsers; objects and embeds are not, even
   // when they show a page.
   function embeddedObjects() {
     const objects = [];
     for (const element of document.querySelectorAll('iframe, frame, object, embed')) {
       const tag = element.localName;
-      if (tag === 'iframe' || tag === 'frame') {
-        let frameId = -1;
-        try {
-          frameId = chrome.runtime.getFrameId(element);
-        } catch (e) {
-          frameId = -1;
-        }
-        objects.push({ browser: true, frameId });
-      } else {
-        objects.push({ browser: false, frameId: -1 });
-      }
+      if (tag === 'iframe' || tag === 'frame') objects.push({ browser: true, index: frameIndexOf(element) });
+      else objects.push({ browser: false, index: -1 });
     }
     return objects;
   }
@@ -157,6 +167,7 @@
     readyState: () => ({ readyState: document.readyState }),
     snapshot,
     write,
+    frameIndex: () => ({ index: ownFrameIndex() }),
     navigate: (message) => {
       if (typeof message.url === 'string') location.href = message.url;
       return {};

@@ -26,6 +26,64 @@ async function answerTab(tabId) {
   }
 }
 
+// A snapshot names its child frames by their place among the frame's
+// windows; the host wants the frame ids. Each child frame says where it
+// stands; children that cannot say (still loading, or pages extensions may
+// not enter) take the places left over, in the order the browser lists them.
+async function resolveFrameIds(tabId, parentFrameId, frames) {
+  if (!Array.isArray(frames)) return frames;
+  if (!frames.some((f) => f.browser)) return frames.map(() => ({ browser: false, frameId: -1 }));
+  let all = [];
+  try {
+    all = (await chrome.webNavigation.getAllFrames({ tabId })) || [];
+  } catch (e) {
+    all = [];
+  }
+  const children = all.filter((f) => f.parentFrameId === parentFrameId).map((f) => f.frameId);
+  const byIndex = new Map();
+  const unplaced = [];
+  await Promise.all(children.map(async (frameId) => {
+    let index = -1;
+    try {
+      const answer = await chrome.tabs.sendMessage(
+        tabId, { channel: 'hakobune', op: 'frameIndex' }, { frameId });
+      if (answer && Number.isInteger(answer.index)) index = answer.index;
+    } catch (e) {
+      index = -1;
+    }
+    if (index >= 0 && !byIndex.has(index)) byIndex.set(index, frameId);
+    else unplaced.push(frameId);
+  }));
+  unplaced.sort((a, b) => children.indexOf(a) - children.indexOf(b));
+  return frames.map((f) => {
+    if (!f.browser) return { browser: false, frameId: -1 };
+    let frameId = byIndex.get(f.index);
+    if (frameId === undefined) frameId = unplaced.length > 0 ? unplaced.shift() : -1;
+    return { browser: true, frameId };
+  });
+}
+
+// A frame the content script cannot answer for is either still loading or
+// a page no extension may enter (an error page, a browser page). The latter
+// has finished loading as far as the engine is concerned: it is a document
+// without forms, not a frame to wait a minute for.
+async function closedFrameAnswer(tabId, frameId, op) {
+  let frame = null;
+  try {
+    frame = await chrome.webNavigation.getFrame({ tabId, frameId });
+  } catch (e) {
+    frame = null;
+  }
+  if (!frame) return { ok: false, error: 'no frame' };
+  const readable = /^(https?|file|about|data|blob):/.test(frame.url || '');
+  if (readable && !frame.errorOccurred) return { ok: false, error: 'no frame' };
+  if (op === 'readyState') return { ok: true, result: { readyState: 'complete' } };
+  if (op === 'snapshot') {
+    return { ok: true, result: { readyState: 'complete', token: 0, forms: [], body: null, frames: [] } };
+  }
+  return { ok: false, error: 'no frame' };
+}
+
 async function answerFrame(tabId, request) {
   const message = { channel: 'hakobune', op: request.op };
   if (request.op === 'write') {
@@ -38,11 +96,10 @@ async function answerFrame(tabId, request) {
     const answer = await chrome.tabs.sendMessage(tabId, message, { frameId: request.frame });
     if (!answer) return { ok: false, error: 'no answer' };
     if (answer.error) return { ok: false, error: String(answer.error) };
+    if (request.op === 'snapshot') answer.frames = await resolveFrameIds(tabId, request.frame, answer.frames);
     return { ok: true, result: answer };
   } catch (e) {
-    // No content script in that frame (yet): a frame still loading, or one
-    // the browser does not let extensions into.
-    return { ok: false, error: 'no frame' };
+    return closedFrameAnswer(tabId, request.frame, request.op);
   }
 }
 

@@ -11,5 +11,6 @@ int RunDump(const std::vector<std::string>& args);
 int RunShow(const std::vector<std::string>& args);
 int RunBackup(const std::vector<std::string>& args);
 int RunBrowser(const std::vector<std::string>& args);
+int RunBrowser(const std::vector<std::string>& args);
 
 }  // namespace kakikomi::cli

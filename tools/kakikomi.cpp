@@ -20,6 +20,7 @@ const Command kCommands[] = {
     {"show", kakikomi::cli::RunShow, "show [--user N] [--home DIR]"},
     {"backup", kakikomi::cli::RunBackup, "backup export FILE | import FILE [--yes] [--home DIR]"},
     {"browser", kakikomi::cli::RunBrowser, "browser register [--host PATH] | unregister"},
+    {"browser", kakikomi::cli::RunBrowser, "browser register [--host PATH] | unregister"},
 };
 
 void PrintUsage() {

@@ -118,7 +118,9 @@ void CRegRead::GetRegData(CMainData* main, CData* data, RegLoad mode) {
   main->UserNum = 0;
   main->AppPath = GetAppPath();
   const std::string data_folder = DataFolder();
-  if (mode == RegLoad::kMigrate) EnsurePrivateFolder(data_folder);  // failures are ignored
+  // Profiles hold login passwords: the folder is the owner's alone, also
+  // when an older version made it open to everyone. Failures are ignored.
+  if (mode == RegLoad::kMigrate && EnsurePrivateFolder(data_folder)) MakeOwnerOnly(data_folder);
   main->IEVersion = GetIEVersion();
 
   RegistryFile key;

@@ -47,6 +47,12 @@ bool EnsurePrivateFolder(const std::string& folder) {
   return IsFolder(path);
 }
 
+void MakeOwnerOnly(const std::string& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0 && st.st_uid == ::geteuid() && (st.st_mode & 077) != 0)
+    ::chmod(path.c_str(), st.st_mode & 0700);
+}
+
 bool ReplaceFile(const std::string& path, const std::string& bytes, mode_t mode) {
   std::string temp = path + ".tmp-XXXXXX";
   std::vector<char> name(temp.begin(), temp.end());

@@ -11,6 +11,9 @@ namespace kakikomi {
 // exists as a folder afterwards.
 bool EnsurePrivateFolder(const std::string& folder);
 
+// Takes group and other access away from a folder or file of ours.
+void MakeOwnerOnly(const std::string& path);
+
 // Writes `bytes` to a temporary file beside `path`, flushes it to disk and
 // renames it over `path`. On any failure the old file is left as it was.
 bool ReplaceFile(const std::string& path, const std::string& bytes, mode_t mode = 0600);

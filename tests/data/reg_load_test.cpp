@@ -67,6 +67,13 @@ TEST_F(RegLoadTest, CleanStartHasNoProfileAndAnOwnerOnlyDataFolder) {
   EXPECT_EQ(main_.IEVersion, -1);
 }
 
+TEST_F(RegLoadTest, OpenDataFolderOfAnOlderVersionBecomesOwnerOnly) {
+  std::filesystem::create_directories(DataDir());
+  std::filesystem::permissions(DataDir(), std::filesystem::perms(0755));
+  Load();
+  EXPECT_EQ(testing::Mode(DataDir()), 0700);
+}
+
 TEST_F(RegLoadTest, SettingsAndTheirConversions) {
   // 0x00 AutoInput: auto input ran at the last exit.
   WriteSettings(R"(, "UserNum": {"type": "bytes", "data": "01"},
