@@ -12,5 +12,6 @@ int RunShow(const std::vector<std::string>& args);
 int RunBackup(const std::vector<std::string>& args);
 int RunBrowser(const std::vector<std::string>& args);
 int RunBrowser(const std::vector<std::string>& args);
+int RunBrowser(const std::vector<std::string>& args);
 
 }  // namespace kakikomi::cli

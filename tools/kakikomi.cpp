@@ -21,6 +21,7 @@ const Command kCommands[] = {
     {"backup", kakikomi::cli::RunBackup, "backup export FILE | import FILE [--yes] [--home DIR]"},
     {"browser", kakikomi::cli::RunBrowser, "browser register [--host PATH] | unregister"},
     {"browser", kakikomi::cli::RunBrowser, "browser register [--host PATH] | unregister"},
+    {"browser", kakikomi::cli::RunBrowser, "browser register [--host PATH] | unregister"},
 };
 
 void PrintUsage() {
