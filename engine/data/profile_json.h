@@ -3,6 +3,7 @@
 // positions; BirthYear may also be a four-digit year), with the optional
 // settings Setting2, Setting3 and SetInputBirth. For example
 //   {"SeiKanji": "山田", "MeiKanji": "花子", "BirthYear": 1990, "BirthMonth": 4}
+// The stored profiles (--home, --user) load through stored_profile.h.
 #pragma once
 
 #include <string>
