@@ -13,6 +13,7 @@
 #include "engine/base/sjis_text.h"
 #include "engine/core/cdata.h"
 #include "engine/core/form_input_eng.h"
+#include "engine/core/label_extraction.h"
 #include "engine/core/page_element_table.h"
 #include "engine/dom/standalone_document.h"
 #include "tools/commands.h"
@@ -36,15 +37,24 @@ std::vector<FormControl*> PositionControls(HtmlDocument& document, const PageEle
   auto collected = [&](int position) -> FormControl* {
     const int index = table.KindIndex[position];
     switch (table.ElementKinds[position]) {
-      case kKindSelect: return table.SelectElements[index];
-      case kKindRadio: return table.RadioElements[index];
-      case kKindText: return table.TextElements[index];
-      case kKindEmail: return table.EmailElements[index];
-      case kKindTel: return table.TelElements[index];
-      case kKindCheckbox: return table.CheckboxElements[index];
-      case kKindPassword: return table.PasswordElements[index];
-      case kKindTextArea: return table.TextAreaElements[index];
-      default: return nullptr;
+      case kKindSelect:
+        return table.SelectElements[index];
+      case kKindRadio:
+        return table.RadioElements[index];
+      case kKindText:
+        return table.TextElements[index];
+      case kKindEmail:
+        return table.EmailElements[index];
+      case kKindTel:
+        return table.TelElements[index];
+      case kKindCheckbox:
+        return table.CheckboxElements[index];
+      case kKindPassword:
+        return table.PasswordElements[index];
+      case kKindTextArea:
+        return table.TextAreaElements[index];
+      default:
+        return nullptr;
     }
   };
   std::vector<FormControl*> controls(table.PositionCount, nullptr);
@@ -106,6 +116,24 @@ json DocumentJson(int index, HtmlDocument& document, const PageElementTable& tab
   return out;
 }
 
+// The page text as the dispatcher walks it, and the page-level flags its
+// scan sets (with no profile loaded only the age words can be offered).
+void AddAnnotation(json& out, PageElementTable& table, const CData& data) {
+  const std::string annotated =
+      table.PageText.empty() ? std::string() : AnnotatePageText(table.PageText, table, data);
+  out["annotatedText"] = SjisToUtf8(annotated);
+  out["pageFlags"] = {{"SexOffered", table.SexOffered},
+                      {"MarriageOffered", table.MarriageOffered},
+                      {"AgeOffered", table.AgeOffered},
+                      {"JobOffered", table.JobOffered},
+                      {"EraOffered", table.EraOffered},
+                      {"RegionOffered", table.RegionOffered},
+                      {"ToDouHuKenOffered", table.ToDouHuKenOffered},
+                      {"SeizaOffered", table.SeizaOffered},
+                      {"BloodTypeOffered", table.BloodTypeOffered},
+                      {"ChoiceSkip", table.ChoiceSkip}};
+}
+
 }  // namespace
 
 int RunDump(const std::vector<std::string>& args) {
@@ -128,10 +156,12 @@ int RunDump(const std::vector<std::string>& args) {
     for (const std::shared_ptr<HtmlDocument>& document : CollectDocuments(&view, *data)) {
       auto table = std::make_unique<PageElementTable>();
       table->Collect(*data, document);
-      documents.push_back(DocumentJson(index++, *document, *table));
+      json entry = DocumentJson(index++, *document, *table);
+      AddAnnotation(entry, *table, *data);
+      documents.push_back(std::move(entry));
     }
-    std::cout << json{{"documents", std::move(documents)}}.dump(
-                     2, ' ', false, json::error_handler_t::replace)
+    std::cout << json{{"documents", std::move(documents)}}.dump(2, ' ', false,
+                                                                json::error_handler_t::replace)
               << '\n';
     return 0;
   } catch (const std::exception& e) {

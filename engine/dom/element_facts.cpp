@@ -7,12 +7,12 @@ namespace {
 
 // The input types browsers know; every other value reads as "text".
 const char* const kInputTypes[] = {
-    "hidden", "text",   "search", "tel",      "url",    "email",  "password", "date",
-    "month",  "week",   "time",   "datetime-local", "number", "range",  "color",    "checkbox",
-    "radio",  "file",   "submit", "image",    "reset",  "button",
+    "hidden", "text",  "search",         "tel",    "url",   "email", "password", "date",  "month",
+    "week",   "time",  "datetime-local", "number", "range", "color", "checkbox", "radio", "file",
+    "submit", "image", "reset",          "button",
 };
 
-const char* const kListedTags[] = {"button", "fieldset", "input", "object",
+const char* const kListedTags[] = {"button", "fieldset", "input",   "object",
                                    "output", "select",   "textarea"};
 
 bool IsHtmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r'; }

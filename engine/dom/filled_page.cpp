@@ -8,11 +8,11 @@
 namespace kakikomi {
 namespace {
 
-const char* const kVoidElements[] = {"area",   "base",  "br",    "col",   "embed",    "hr",
-                                     "img",    "input", "link",  "meta",  "param",    "source",
-                                     "track",  "wbr",   "frame", "keygen", "basefont", "bgsound"};
-const char* const kRawTextElements[] = {"script", "style", "xmp", "iframe", "noembed",
-                                        "noframes", "plaintext"};
+const char* const kVoidElements[] = {"area",  "base",  "br",    "col",    "embed",    "hr",
+                                     "img",   "input", "link",  "meta",   "param",    "source",
+                                     "track", "wbr",   "frame", "keygen", "basefont", "bgsound"};
+const char* const kRawTextElements[] = {"script",  "style",    "xmp",      "iframe",
+                                        "noembed", "noframes", "plaintext"};
 
 template <size_t N>
 bool InList(std::string_view name, const char* const (&list)[N]) {
@@ -24,7 +24,9 @@ bool InList(std::string_view name, const char* const (&list)[N]) {
 void AppendEscaped(std::string& out, std::string_view text, bool attribute) {
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
+      case '&':
+        out += "&amp;";
+        break;
       case '"':
         if (attribute) {
           out += "&quot;";
@@ -46,7 +48,8 @@ void AppendEscaped(std::string& out, std::string_view text, bool attribute) {
           out += "&gt;";
         }
         break;
-      default: out += c;
+      default:
+        out += c;
     }
   }
 }
@@ -75,7 +78,8 @@ std::vector<std::pair<std::string, std::string>> AttributesAfterFill(
   }
   if (control && control->value_written() && element.tag == "input")
     attributes.emplace_back("value", control->written_value());
-  if (control && control->checked_changed() && control->checked()) attributes.emplace_back("checked", "");
+  if (control && control->checked_changed() && control->checked())
+    attributes.emplace_back("checked", "");
   if (select_option_of && option_selected) attributes.emplace_back("selected", "");
   return attributes;
 }
@@ -128,12 +132,13 @@ std::string SerializeFilledPage(const StandaloneDocument& document) {
         if (option) {
           const std::vector<const DomNode*> options = SelectOptions(select->element());
           const int index = select->selected_index();
-          selected = index >= 0 && index < static_cast<int>(options.size()) && options[index] == &child;
+          selected =
+              index >= 0 && index < static_cast<int>(options.size()) && options[index] == &child;
         }
         out += '<';
         out += child.tag;
-        for (const auto& [name, value] : AttributesAfterFill(child, child_control,
-                                                             option ? &child : nullptr, selected)) {
+        for (const auto& [name, value] :
+             AttributesAfterFill(child, child_control, option ? &child : nullptr, selected)) {
           out += ' ';
           out += name;
           out += "=\"";
@@ -142,8 +147,8 @@ std::string SerializeFilledPage(const StandaloneDocument& document) {
         }
         out += '>';
         if (child.tag == "head") out += "<meta charset=\"utf-8\">";
-        const bool written_select = child_control && child.tag == "select" &&
-                                    child_control->selection_written();
+        const bool written_select =
+            child_control && child.tag == "select" && child_control->selection_written();
         stack.push_back({&child, 0, written_select ? child_control : select});
         break;
       }

@@ -12,7 +12,9 @@
 namespace kakikomi {
 namespace {
 
-bool IsSpace(unsigned char c) { return c == 0x09 || c == 0x0A || c == 0x0C || c == 0x0D || c == 0x20; }
+bool IsSpace(unsigned char c) {
+  return c == 0x09 || c == 0x0A || c == 0x0C || c == 0x0D || c == 0x20;
+}
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 bool IsAsciiLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
@@ -76,7 +78,7 @@ constexpr char kDefaultEncoding[] = "CP932";
 // Elements that may come before the body; the prescan goes on past its
 // first 1024 bytes only while it meets these, as browsers do for pages
 // with long heads.
-const char* const kHeadTags[] = {"html", "head", "meta", "title", "link",
+const char* const kHeadTags[] = {"html",   "head",  "meta", "title",   "link",
                                  "script", "style", "base", "noscript"};
 constexpr size_t kUnconditionalPrescan = 1024;
 constexpr size_t kMaxPrescan = 64 * 1024;
@@ -118,7 +120,8 @@ bool GetAttribute(std::string_view s, size_t& pos, Attribute& attribute) {
     return true;
   }
   if (s[pos] == '>') return true;
-  while (pos < s.size() && !IsSpace(s[pos]) && s[pos] != '>') attribute.value += LowerAscii(s[pos++]);
+  while (pos < s.size() && !IsSpace(s[pos]) && s[pos] != '>')
+    attribute.value += LowerAscii(s[pos++]);
   return true;
 }
 
@@ -156,11 +159,16 @@ bool IsValidUtf8(std::string_view s) {
   for (size_t i = 0; i < s.size();) {
     const unsigned char c = s[i];
     size_t extra;
-    if (c < 0x80) extra = 0;
-    else if (c >= 0xC2 && c <= 0xDF) extra = 1;
-    else if (c >= 0xE0 && c <= 0xEF) extra = 2;
-    else if (c >= 0xF0 && c <= 0xF4) extra = 3;
-    else return false;
+    if (c < 0x80)
+      extra = 0;
+    else if (c >= 0xC2 && c <= 0xDF)
+      extra = 1;
+    else if (c >= 0xE0 && c <= 0xEF)
+      extra = 2;
+    else if (c >= 0xF0 && c <= 0xF4)
+      extra = 3;
+    else
+      return false;
     if (extra > s.size() - i - 1) return false;
     for (size_t k = 1; k <= extra; ++k)
       if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
@@ -201,8 +209,8 @@ std::string ConvertToUtf8(std::string_view bytes, const std::string& encoding) {
 }
 
 std::string Detect(std::string_view bytes) {
-  std::unique_ptr<std::remove_pointer_t<uchardet_t>, void (*)(uchardet_t)> detector(uchardet_new(),
-                                                                                   uchardet_delete);
+  std::unique_ptr<std::remove_pointer_t<uchardet_t>, void (*)(uchardet_t)> detector(
+      uchardet_new(), uchardet_delete);
   if (!detector) return "";
   uchardet_handle_data(detector.get(), bytes.data(), bytes.size());
   uchardet_data_end(detector.get());
@@ -224,7 +232,8 @@ std::string EncodingForLabel(std::string_view label) {
     for (const char* known : group.labels)
       if (lowered == known) return group.encoding;
   for (char c : lowered)
-    if (!IsAsciiLetter(c) && !(c >= '0' && c <= '9') && c != '-' && c != '_' && c != '.' && c != ':')
+    if (!IsAsciiLetter(c) && !(c >= '0' && c <= '9') && c != '-' && c != '_' && c != '.' &&
+        c != ':')
       return "";
   iconv_t cd = iconv_open("UTF-8", lowered.c_str());
   if (cd == reinterpret_cast<iconv_t>(-1)) return "";
@@ -277,9 +286,11 @@ std::string PrescanMetaCharset(std::string_view bytes) {
          (s[pos + 1] == '/' && pos + 2 < s.size() && IsAsciiLetter(s[pos + 2])))) {
       const bool end_tag = s[pos + 1] == '/';
       size_t name_end = pos + (end_tag ? 2 : 1);
-      while (name_end < s.size() && !IsSpace(s[name_end]) && s[name_end] != '>' && s[name_end] != '/')
+      while (name_end < s.size() && !IsSpace(s[name_end]) && s[name_end] != '>' &&
+             s[name_end] != '/')
         ++name_end;
-      const std::string name = Lowered(s.substr(pos + (end_tag ? 2 : 1), name_end - pos - (end_tag ? 2 : 1)));
+      const std::string name =
+          Lowered(s.substr(pos + (end_tag ? 2 : 1), name_end - pos - (end_tag ? 2 : 1)));
       if (pos >= kUnconditionalPrescan && !end_tag && !IsHeadTag(name)) return "";
       pos = name_end;
       Attribute attribute;
@@ -288,7 +299,8 @@ std::string PrescanMetaCharset(std::string_view bytes) {
       ++pos;
       continue;
     }
-    if (s.compare(pos, 2, "<!") == 0 || s.compare(pos, 2, "</") == 0 || s.compare(pos, 2, "<?") == 0) {
+    if (s.compare(pos, 2, "<!") == 0 || s.compare(pos, 2, "</") == 0 ||
+        s.compare(pos, 2, "<?") == 0) {
       const size_t end = s.find('>', pos + 2);
       if (end == std::string_view::npos) return "";
       pos = end + 1;

@@ -68,10 +68,13 @@ std::string TagName(const GumboElement& element) {
 
 const GumboVector* ChildrenOf(const GumboNode* node) {
   switch (node->type) {
-    case GUMBO_NODE_DOCUMENT: return &node->v.document.children;
+    case GUMBO_NODE_DOCUMENT:
+      return &node->v.document.children;
     case GUMBO_NODE_ELEMENT:
-    case GUMBO_NODE_TEMPLATE: return &node->v.element.children;
-    default: return nullptr;
+    case GUMBO_NODE_TEMPLATE:
+      return &node->v.element.children;
+    default:
+      return nullptr;
   }
 }
 
@@ -148,7 +151,8 @@ ParsedHtml ParseHtml(std::string_view utf8) {
         node->type = DomNode::Type::kComment;
         node->text = source->v.text.text;
         break;
-      default: continue;
+      default:
+        continue;
     }
     DomNode* added = node.get();
     parent->children.push_back(std::move(node));

@@ -14,30 +14,42 @@ struct AttributeSpelling {
   const char* written;
 };
 const AttributeSpelling kAttributeSpellings[] = {
-    {"rowspan", "rowSpan"},         {"colspan", "colSpan"},
-    {"readonly", "readOnly"},       {"maxlength", "maxLength"},
-    {"tabindex", "tabIndex"},       {"accesskey", "accessKey"},
-    {"cellpadding", "cellPadding"}, {"cellspacing", "cellSpacing"},
-    {"valign", "vAlign"},           {"bgcolor", "bgColor"},
-    {"nowrap", "noWrap"},           {"usemap", "useMap"},
-    {"frameborder", "frameBorder"}, {"marginwidth", "marginWidth"},
-    {"marginheight", "marginHeight"}, {"ismap", "isMap"},
-    {"noshade", "noShade"},         {"noresize", "noResize"},
-    {"nohref", "noHref"},           {"datetime", "dateTime"},
-    {"longdesc", "longDesc"},       {"codebase", "codeBase"},
-    {"codetype", "codeType"},       {"valuetype", "valueType"},
-    {"accept-charset", "acceptCharset"}, {"allowtransparency", "allowTransparency"},
+    {"rowspan", "rowSpan"},
+    {"colspan", "colSpan"},
+    {"readonly", "readOnly"},
+    {"maxlength", "maxLength"},
+    {"tabindex", "tabIndex"},
+    {"accesskey", "accessKey"},
+    {"cellpadding", "cellPadding"},
+    {"cellspacing", "cellSpacing"},
+    {"valign", "vAlign"},
+    {"bgcolor", "bgColor"},
+    {"nowrap", "noWrap"},
+    {"usemap", "useMap"},
+    {"frameborder", "frameBorder"},
+    {"marginwidth", "marginWidth"},
+    {"marginheight", "marginHeight"},
+    {"ismap", "isMap"},
+    {"noshade", "noShade"},
+    {"noresize", "noResize"},
+    {"nohref", "noHref"},
+    {"datetime", "dateTime"},
+    {"longdesc", "longDesc"},
+    {"codebase", "codeBase"},
+    {"codetype", "codeType"},
+    {"valuetype", "valueType"},
+    {"accept-charset", "acceptCharset"},
+    {"allowtransparency", "allowTransparency"},
 };
 
 // Attributes IE wrote bare, without a value.
-const char* const kBooleanAttributes[] = {"checked", "selected", "disabled", "readonly",
-                                          "multiple", "nowrap",  "noshade",  "noresize",
-                                          "ismap",    "compact", "declare",  "defer",
-                                          "nohref"};
+const char* const kBooleanAttributes[] = {"checked", "selected", "disabled", "readonly", "multiple",
+                                          "nowrap",  "noshade",  "noresize", "ismap",    "compact",
+                                          "declare", "defer",    "nohref"};
 
-const char* const kVoidElements[] = {"area",  "base",  "br",     "col",      "embed",
-                                     "hr",    "img",   "input",  "link",     "meta",
-                                     "param", "source", "track", "wbr",      "frame",
+const char* const kVoidElements[] = {"area",   "base",     "br",      "col",   "embed",
+                                     "hr",     "img",      "input",   "link",  "meta",
+                                     "param",  "source",   "track",   "wbr",   "frame",
                                      "keygen", "basefont", "bgsound", "image", "isindex"};
 
 // Elements whose text IE kept exactly as written.

@@ -19,15 +19,15 @@ bool OneOf(const std::string& name, std::initializer_list<const char*> names) {
 // Elements that never hold children, and those whose start tag the parser
 // never nests (it drops a repeated one or the open one is the document's).
 bool TakesNoDepth(const std::string& name) {
-  return OneOf(name, {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta",
-                      "param", "source", "track", "wbr", "frame", "keygen", "basefont", "bgsound",
-                      "image", "isindex", "html", "head", "body", "form"});
+  return OneOf(name, {"area",     "base",    "br",    "col",     "embed", "hr",   "img",   "input",
+                      "link",     "meta",    "param", "source",  "track", "wbr",  "frame", "keygen",
+                      "basefont", "bgsound", "image", "isindex", "html",  "head", "body",  "form"});
 }
 
 // Elements whose content the tokeniser takes as text up to their end tag.
 bool IsRawText(const std::string& name) {
-  return OneOf(name, {"script", "style", "xmp", "iframe", "noembed", "noframes", "textarea",
-                      "title"});
+  return OneOf(name,
+               {"script", "style", "xmp", "iframe", "noembed", "noframes", "textarea", "title"});
 }
 
 // Start tags that close an open element of their own group first, unless a

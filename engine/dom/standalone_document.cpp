@@ -41,8 +41,9 @@ bool IsInputTypeWithTextValue(const std::string& type) {
 // inputs also lose surrounding white space, as browsers sanitise them.
 std::string SanitisedValue(const std::string& type, std::string value) {
   if (!IsInputTypeWithTextValue(type)) return value;
-  value.erase(std::remove_if(value.begin(), value.end(), [](char c) { return c == '\r' || c == '\n'; }),
-              value.end());
+  value.erase(
+      std::remove_if(value.begin(), value.end(), [](char c) { return c == '\r' || c == '\n'; }),
+      value.end());
   if (type == "email" || type == "url") {
     const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\f'; };
     while (!value.empty() && space(value.back())) value.pop_back();
@@ -70,7 +71,8 @@ int HexValue(char c) {
 std::string PercentDecoded(std::string_view text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 && HexValue(text[i + 2]) >= 0) {
+    if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 &&
+        HexValue(text[i + 2]) >= 0) {
       out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
       i += 2;
     } else {
@@ -83,7 +85,9 @@ std::string PercentDecoded(std::string_view text) {
 // The local file a frame's src names, relative to the page; empty for
 // network addresses, about:blank and other schemes.
 std::string LocalFramePath(std::string src, const std::string& page_path) {
-  const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; };
+  const auto space = [](char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+  };
   while (!src.empty() && space(src.back())) src.pop_back();
   size_t start = 0;
   while (start < src.size() && space(src[start])) ++start;
@@ -97,8 +101,8 @@ std::string LocalFramePath(std::string src, const std::string& page_path) {
     std::string rest = src.substr(colon + 1);
     if (rest.rfind("//", 0) == 0) {
       const size_t path_start = rest.find('/', 2);
-      const std::string host = rest.substr(2, path_start == std::string::npos ? std::string::npos
-                                                                              : path_start - 2);
+      const std::string host =
+          rest.substr(2, path_start == std::string::npos ? std::string::npos : path_start - 2);
       if (!host.empty() && Lowered(host) != "localhost") return "";
       rest = path_start == std::string::npos ? "/" : rest.substr(path_start);
     }
@@ -124,9 +128,11 @@ struct StandaloneDocument::LoadState {
 
 // ---- StandaloneControl ----
 
-StandaloneControl::StandaloneControl(StandaloneDocument* document, DomNode* element,
-                                     int form_index, int element_index)
-    : document_(document), element_(element), form_index_(form_index),
+StandaloneControl::StandaloneControl(StandaloneDocument* document, DomNode* element, int form_index,
+                                     int element_index)
+    : document_(document),
+      element_(element),
+      form_index_(form_index),
       element_index_(element_index) {
   if (element->tag == "input") {
     checked_ = AttributeOf(*element, "checked") != nullptr;

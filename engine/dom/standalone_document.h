@@ -98,8 +98,7 @@ class StandaloneDocument : public HtmlDocument {
   // Parses page bytes; frames are resolved against `path` (none are loaded
   // when it is empty).
   static std::shared_ptr<StandaloneDocument> FromBytes(std::string_view bytes,
-                                                       const std::string& path,
-                                                       std::string* error);
+                                                       const std::string& path, std::string* error);
   ~StandaloneDocument() override;
 
   std::string ReadyState() override { return "complete"; }

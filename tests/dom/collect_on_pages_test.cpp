@@ -31,7 +31,8 @@ class CollectOnPagesTest : public ::testing::Test {
   // The kind codes of the collected positions, up to the end mark.
   static std::string Kinds(const PageElementTable& table) {
     std::string out;
-    for (int i = 0; table.ElementKinds[i] != kKindEnd; ++i) out += std::to_string(table.ElementKinds[i]);
+    for (int i = 0; table.ElementKinds[i] != kKindEnd; ++i)
+      out += std::to_string(table.ElementKinds[i]);
     return out;
   }
 
@@ -39,7 +40,8 @@ class CollectOnPagesTest : public ::testing::Test {
 };
 
 TEST_F(CollectOnPagesTest, KindLimitsMeetParsedControls) {
-  auto texts = Collect("<table><form>" + Repeat("<tr><td><input name=t></td></tr>", 59) + "</form></table>");
+  auto texts =
+      Collect("<table><form>" + Repeat("<tr><td><input name=t></td></tr>", 59) + "</form></table>");
   EXPECT_EQ(texts->TextCount, 58);
   EXPECT_EQ(texts->PositionCount, 58);  // the 59th gets no position
 

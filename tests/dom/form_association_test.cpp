@@ -37,7 +37,8 @@ struct AssociationCase {
 
 TEST(FormAssociationTest, ListsControlsAsTheBrowserDoes) {
   const AssociationCase cases[] = {
-      {"plain form", "<form><input name=a><select name=b></select><textarea name=c></textarea></form>",
+      {"plain form",
+       "<form><input name=a><select name=b></select><textarea name=c></textarea></form>",
        "form0: a b c"},
       {"form opened inside a table keeps its rows' controls",
        "<table><form><tr><td><input name=a></td></tr><tr><td><select name=b></select></td></tr>"
@@ -48,8 +49,7 @@ TEST(FormAssociationTest, ListsControlsAsTheBrowserDoes) {
        "<input name=c></form><input name=d>",
        "form0: a b c"},
       {"a stray end tag closes the association even when it closes nothing",
-       "<table><form><tr><td><input name=a></td></tr></table></form><input name=b>",
-       "form0: a"},
+       "<table><form><tr><td><input name=a></td></tr></table></form><input name=b>", "form0: a"},
       {"a second form start while one is open is ignored",
        "<form><input name=a><form><input name=b></form><input name=c>", "form0: a b"},
       {"form= attribute, before and after its form",
@@ -88,12 +88,12 @@ TEST(FormAssociationTest, ReportsTypesAndTagsAsTheBrowserDoes) {
     const char* type;
   };
   const Expected expected[] = {
-      {"none", ControlTag::kInput, "text"},       {"mixed", ControlTag::kInput, "text"},
-      {"mail", ControlTag::kInput, "email"},      {"unknown", ControlTag::kInput, "text"},
-      {"tel", ControlTag::kInput, "tel"},         {"spaced", ControlTag::kInput, "text"},
-      {"s", ControlTag::kSelect, "select-one"},   {"m", ControlTag::kSelect, "select-multiple"},
-      {"t", ControlTag::kTextArea, "textarea"},   {"b", ControlTag::kOther, "submit"},
-      {"f", ControlTag::kOther, "fieldset"},      {"o", ControlTag::kOther, ""},
+      {"none", ControlTag::kInput, "text"},     {"mixed", ControlTag::kInput, "text"},
+      {"mail", ControlTag::kInput, "email"},    {"unknown", ControlTag::kInput, "text"},
+      {"tel", ControlTag::kInput, "tel"},       {"spaced", ControlTag::kInput, "text"},
+      {"s", ControlTag::kSelect, "select-one"}, {"m", ControlTag::kSelect, "select-multiple"},
+      {"t", ControlTag::kTextArea, "textarea"}, {"b", ControlTag::kOther, "submit"},
+      {"f", ControlTag::kOther, "fieldset"},    {"o", ControlTag::kOther, ""},
       {"u", ControlTag::kOther, "output"},
   };
   HtmlForm* form = document->Form(0);
@@ -109,13 +109,15 @@ TEST(FormAssociationTest, ReadsAttributesAsTheBrowserReportsThem) {
   auto document = ParsePage(
       "<form><input name=a maxlength=10 size=5><input name=b maxlength=x size=0>"
       "<input name=c maxlength=' 7px'><input type=checkbox name=d><input type=radio name=e value=2>"
-      "<input name=" "\xE5\x90\x8D\xE5\x89\x8D" " value=\xE5\xB1\xB1\xE7\x94\xB0></form>");
+      "<input name="
+      "\xE5\x90\x8D\xE5\x89\x8D"
+      " value=\xE5\xB1\xB1\xE7\x94\xB0></form>");
   HtmlForm* form = document->Form(0);
   struct Expected {
     int max_length, size;
     std::string value;
   };
-  const Expected expected[] = {{10, 5, ""}, {-1, 20, ""}, {7, 20, ""},
+  const Expected expected[] = {{10, 5, ""},    {-1, 20, ""},  {7, 20, ""},
                                {-1, 20, "on"}, {-1, 20, "2"}, {-1, 20, Sjis("山田")}};
   ASSERT_EQ(form->Length(), 6);
   for (int j = 0; j < 6; ++j) {

@@ -91,7 +91,9 @@ TEST(HtmlDecodingTest, ShortUndeclaredJapaneseIsReadAsShiftJis) {
 TEST(HtmlDecodingTest, InvalidBytesBecomeReplacementCharacters) {
   // A lead byte followed by a byte no Shift_JIS character has, and a lead
   // byte cut off by the end of the file.
-  const DecodedPage page = DecodeHtmlBytes("<meta charset=shift_jis>a\x81\x20" "b\x82");
+  const DecodedPage page = DecodeHtmlBytes(
+      "<meta charset=shift_jis>a\x81\x20"
+      "b\x82");
   EXPECT_EQ(page.utf8, "<meta charset=shift_jis>a\xEF\xBF\xBD b\xEF\xBF\xBD");
   const DecodedPage utf8 = DecodeHtmlBytes("<meta charset=utf-8>\xC3(\xFF");
   EXPECT_EQ(utf8.utf8, "<meta charset=utf-8>\xEF\xBF\xBD(\xEF\xBF\xBD");
@@ -99,9 +101,9 @@ TEST(HtmlDecodingTest, InvalidBytesBecomeReplacementCharacters) {
 
 TEST(HtmlDecodingTest, LabelsMapToDecoders) {
   const std::pair<const char*, const char*> cases[] = {
-      {"Shift_JIS", "CP932"},   {" windows-31j ", "CP932"}, {"MS_Kanji", "CP932"},
-      {"EUC-JP", "EUC-JP-MS"},  {"utf8", "UTF-8"},          {"iso-8859-1", "CP1252"},
-      {"ISO-2022-JP", "ISO-2022-JP"}, {"no-such-thing", ""}, {"", ""},
+      {"Shift_JIS", "CP932"},         {" windows-31j ", "CP932"}, {"MS_Kanji", "CP932"},
+      {"EUC-JP", "EUC-JP-MS"},        {"utf8", "UTF-8"},          {"iso-8859-1", "CP1252"},
+      {"ISO-2022-JP", "ISO-2022-JP"}, {"no-such-thing", ""},      {"", ""},
   };
   for (const auto& [label, encoding] : cases) EXPECT_EQ(EncodingForLabel(label), encoding) << label;
 }

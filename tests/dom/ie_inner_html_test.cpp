@@ -43,10 +43,8 @@ TEST(IeInnerHtmlTest, WritesTagsAndAttributesAsInternetExplorerDid) {
        "<select name=sex><option value=\"\">--<option value=1 selected>男</select>",
        "<SELECT name=sex><OPTION value=\"\">--</OPTION><OPTION value=1 selected>男</OPTION>"
        "</SELECT>"},
-      {"entities in text", "a&nbsp;b &amp; &lt;c&gt; \"d\"",
-       "a&nbsp;b &amp; &lt;c&gt; \"d\""},
-      {"comments and scripts as written",
-       "<!-- note --><script>if (a < b) x = \"<b>\";</script>",
+      {"entities in text", "a&nbsp;b &amp; &lt;c&gt; \"d\"", "a&nbsp;b &amp; &lt;c&gt; \"d\""},
+      {"comments and scripts as written", "<!-- note --><script>if (a < b) x = \"<b>\";</script>",
        "<!-- note --><SCRIPT>if (a < b) x = \"<b>\";</SCRIPT>"},
       {"image with size and alt",
        "<img src=\"img/a.gif\" width=\"100\" height=\"30\" alt=\"氏名\">",
@@ -99,7 +97,8 @@ TEST(IeInnerHtmlTest, AnnotatedTextHoldsEveryCollectedControlInOrder) {
   ASSERT_EQ(table->PositionCount, 11);  // the submit button takes the last position
   const std::string annotated = AnnotatePageText(table->PageText, *table, *data);
 
-  const std::string names[] = {"sei", "mei", "sex", "sex", "pref", "mail", "tel", "pw", "memo", "news"};
+  const std::string names[] = {"sei",  "mei", "sex", "sex",  "pref",
+                               "mail", "tel", "pw",  "memo", "news"};
   int from = 0;
   for (const std::string& name : names) {
     const int tag = Find(annotated, "<", from);

@@ -93,9 +93,11 @@ TEST(KakikomiDumpTest, ErrorsPrintOneLineAndFail) {
   const Case cases[] = {
       {"dump '" + folder.Path("missing.html") + "'", 1,
        "kakikomi dump: " + folder.Path("missing.html") + ": No such file or directory\n"},
-      {"dump '" + folder.Path("") + "'", 1, "kakikomi dump: " + folder.Path("") + ": is a directory\n"},
+      {"dump '" + folder.Path("") + "'", 1,
+       "kakikomi dump: " + folder.Path("") + ": is a directory\n"},
       {"dump '" + folder.Path("nested.html") + "'", 1,
-       "kakikomi dump: " + folder.Path("nested.html") + ": markup nested more than 1024 levels deep\n"},
+       "kakikomi dump: " + folder.Path("nested.html") +
+           ": markup nested more than 1024 levels deep\n"},
       {"dump", 2, "kakikomi dump: expected one page file: kakikomi dump PAGE.html\n"},
       {"dump a.html b.html", 2, "kakikomi dump: expected one page file: kakikomi dump PAGE.html\n"},
   };

@@ -39,19 +39,22 @@ TEST(StandaloneFramesTest, LoadsLocalFramesAndNothingElse) {
       "<iframe src='sub/frame.html#x'></iframe><iframe src='sub/name%20with%20space.html'>"
       "</iframe><iframe src='missing.html'></iframe><iframe src='http://example.com/'></iframe>"
       "<iframe></iframe><object data=movie.swf></object><embed src=a.swf>"
-      "<iframe src='file://" + folder.Path("sub/inner.html") + "'></iframe>");
+      "<iframe src='file://" +
+          folder.Path("sub/inner.html") + "'></iframe>");
   std::string error;
   auto document = StandaloneDocument::Load(top, &error);
   ASSERT_TRUE(document) << error;
   EXPECT_EQ(Frames(*document), "2forms 1forms empty empty empty plugin plugin 1forms");
-  auto frame = std::static_pointer_cast<StandaloneDocument>(document->EmbeddedObjects()[0].document);
+  auto frame =
+      std::static_pointer_cast<StandaloneDocument>(document->EmbeddedObjects()[0].document);
   EXPECT_EQ(Frames(*frame), "1forms");  // relative to the frame's own folder
 }
 
 TEST(StandaloneFramesTest, FramesetPagesAndFramesThatLoopEndWithoutADocument) {
   ScratchFolder folder;
   folder.Write("a.html", "<form></form><iframe src='b.html'></iframe>");
-  folder.Write("b.html", "<form></form><iframe src='./a.html'></iframe><iframe src='b.html'></iframe>");
+  folder.Write("b.html",
+               "<form></form><iframe src='./a.html'></iframe><iframe src='b.html'></iframe>");
   const std::string top = folder.Write(
       "top.html", "<frameset cols='50%,50%'><frame src='a.html'><frame src='top.html'></frameset>");
   std::string error;
@@ -71,7 +74,8 @@ TEST(StandaloneFramesTest, PagesFramingEachOtherManyTimesStayBounded) {
   std::string top;
   for (int level = 0; level < 7; ++level) {
     std::string html = "<form></form>";
-    for (int i = 0; i < 10; ++i) html += "<iframe src='p" + std::to_string(level + 1) + ".html'></iframe>";
+    for (int i = 0; i < 10; ++i)
+      html += "<iframe src='p" + std::to_string(level + 1) + ".html'></iframe>";
     const std::string path = folder.Write("p" + std::to_string(level) + ".html", html);
     if (level == 0) top = path;
   }
@@ -86,7 +90,8 @@ TEST(StandaloneFramesTest, EngineDocumentListTakesTwoLevelsOfFrames) {
   folder.Write("level3.html", "<form></form>");
   folder.Write("level2.html", "<form></form><iframe src='level3.html'></iframe>");
   folder.Write("level1.html", "<iframe src='level2.html'></iframe>");
-  const std::string top = folder.Write("top.html", "<iframe src='level1.html'></iframe><object></object>");
+  const std::string top =
+      folder.Write("top.html", "<iframe src='level1.html'></iframe><object></object>");
   std::string error;
   auto document = StandaloneDocument::Load(top, &error);
   ASSERT_TRUE(document) << error;

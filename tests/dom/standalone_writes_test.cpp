@@ -16,15 +16,18 @@ const char kPage[] =
     "<html><head><meta http-equiv=Content-Type content='text/html; charset=Shift_JIS'>"
     "<title>t</title></head><body><form>"
     "<input name=name value=old><input type=email name=mail>"
-    "<select name=pref><option>--<option selected>大阪府<optgroup><option>東京都</optgroup></select>"
+    "<select name=pref><option>--<option "
+    "selected>大阪府<optgroup><option>東京都</optgroup></select>"
     "<input type=radio name=sex value=m checked><input type=radio name=sex value=f>"
     "<input type=checkbox name=news><textarea name=memo>old text</textarea>"
     "<input type=file name=upload><input type=submit value=go></form></body></html>";
 
-FormControl* Control(StandaloneDocument& document, int index) { return document.Form(0)->Item(index); }
+FormControl* Control(StandaloneDocument& document, int index) {
+  return document.Form(0)->Item(index);
+}
 
 TEST(StandaloneWritesTest, RecordsWritesAndRefusesWhatABrowserRefuses) {
-  auto document = ParsePage(Sjis(kPage));  // the page declares Shift_JIS
+  auto document = ParsePage(Sjis(kPage));                 // the page declares Shift_JIS
   Control(*document, 0)->PutValue(Sjis("山田\r\n太郎"));  // line breaks are dropped
   Control(*document, 1)->PutValue(Sjis("  taro@example.jp "));
   Control(*document, 2)->PutSelectedIndex(2);
@@ -41,14 +44,19 @@ TEST(StandaloneWritesTest, RecordsWritesAndRefusesWhatABrowserRefuses) {
   const std::vector<RecordedWrite> writes = document->Writes();
   std::vector<std::string> listed;
   for (const RecordedWrite& write : writes) {
-    std::string line = std::to_string(write.form_index) + "/" + std::to_string(write.element_index) +
-                       " " + write.tag + " " + write.type + " " + write.name + " ";
+    std::string line = std::to_string(write.form_index) + "/" +
+                       std::to_string(write.element_index) + " " + write.tag + " " + write.type +
+                       " " + write.name + " ";
     switch (write.what) {
-      case RecordedWrite::What::kValue: line += "value=" + write.value; break;
+      case RecordedWrite::What::kValue:
+        line += "value=" + write.value;
+        break;
       case RecordedWrite::What::kSelectedIndex:
         line += "option=" + std::to_string(write.option_index) + ":" + write.option_text;
         break;
-      case RecordedWrite::What::kChecked: line += write.checked ? "checked" : "unchecked"; break;
+      case RecordedWrite::What::kChecked:
+        line += write.checked ? "checked" : "unchecked";
+        break;
     }
     listed.push_back(line);
   }
