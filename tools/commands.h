@@ -8,6 +8,7 @@
 namespace kakikomi::cli {
 
 int RunDump(const std::vector<std::string>& args);
+int RunFill(const std::vector<std::string>& args);
 int RunShow(const std::vector<std::string>& args);
 int RunBackup(const std::vector<std::string>& args);
 int RunBrowser(const std::vector<std::string>& args);

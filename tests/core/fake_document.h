@@ -10,7 +10,7 @@
 
 #include "engine/core/document_access.h"
 
-namespace kakikomi::testing {
+namespace kakikomi::page_fakes {
 
 struct WriteRecord {
   std::string control;  // the control's name
@@ -85,4 +85,4 @@ class FakeDocument : public HtmlDocument {
   std::vector<WriteRecord> writes;
 };
 
-}  // namespace kakikomi::testing
+}  // namespace kakikomi::page_fakes

@@ -252,9 +252,9 @@ TEST_F(FieldDispatcherTest, TagsWithoutAPlaceAreLeftAlone) {
 
 class FillDocumentTest : public FieldDispatcherTest {
  protected:
-  testing::FakeDocument doc_;
-  std::shared_ptr<testing::FakeDocument> Shared() {
-    return std::shared_ptr<testing::FakeDocument>(&doc_, [](testing::FakeDocument*) {});
+  page_fakes::FakeDocument doc_;
+  std::shared_ptr<page_fakes::FakeDocument> Shared() {
+    return std::shared_ptr<page_fakes::FakeDocument>(&doc_, [](page_fakes::FakeDocument*) {});
   }
 };
 
@@ -345,7 +345,7 @@ TEST_F(FillDocumentTest, ControlsOverTheLimitsAreNeverHandedOut) {
   };
   for (const Over& over : {Over{"email", 12, 9}, Over{"select", 33, 30}, Over{"text", 63, 58}}) {
     SCOPED_TRACE(over.type);
-    testing::FakeDocument doc;
+    page_fakes::FakeDocument doc;
     auto& form = doc.NewForm();
     std::string body = "<FORM>";
     const std::string type = over.type;
@@ -368,7 +368,7 @@ TEST_F(FillDocumentTest, ControlsOverTheLimitsAreNeverHandedOut) {
         t.TextValue[call.index] = "x";
       return true;
     };
-    FillDocument(std::shared_ptr<testing::FakeDocument>(&doc, [](auto*) {}), data_, fillers.Set());
+    FillDocument(std::shared_ptr<page_fakes::FakeDocument>(&doc, [](auto*) {}), data_, fillers.Set());
     ASSERT_EQ(fillers.calls.size(), static_cast<size_t>(over.collected));
     EXPECT_EQ(fillers.calls.back().index, over.collected - 1);
     EXPECT_EQ(doc.writes.size(), static_cast<size_t>(over.collected));
