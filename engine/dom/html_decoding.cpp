@@ -297,6 +297,13 @@ std::string PrescanMetaCharset(std::string_view bytes) {
       while (GetAttribute(s, pos, attribute)) {
       }
       ++pos;
+      // A title, script or style holds text, not markup: go on after it.
+      if (!end_tag && (name == "title" || name == "script" || name == "style")) {
+        const std::string close = "</" + name;
+        size_t at = pos;
+        while (at < s.size() && !StartsWithNoCase(s, at, close)) ++at;
+        pos = at;
+      }
       continue;
     }
     if (s.compare(pos, 2, "<!") == 0 || s.compare(pos, 2, "</") == 0 ||

@@ -64,6 +64,11 @@ TEST(HtmlDecodingTest, PicksTheEncodingLikeABrowser) {
       {"meta after a long comment",
        "<!--" + std::string(3000, '-') + "--><html><head><meta charset=utf-8></head><p>" + text,
        "UTF-8", "meta"},
+      {"meta after a long title and script",
+       "<!--" + std::string(1200, '-') + "--><title>" + text +
+           "</title><script>a = '<p>';</script>" + "<meta charset=euc-jp><p>" +
+           Encode(text, "EUC-JP"),
+       "EUC-JP-MS", "meta"},
       {"meta in the body is too late",
        "<html><body>" + std::string(2000, 'x') + "<meta charset=euc-jp>" + Encode(text, "CP932"),
        "CP932", "detected"},

@@ -83,6 +83,18 @@ TEST(StandaloneFramesTest, PagesFramingEachOtherManyTimesStayBounded) {
   auto document = StandaloneDocument::Load(top, &error);
   ASSERT_TRUE(document) << error;
   EXPECT_EQ(document->EmbeddedObjects().size(), 10u);
+  int loaded = 0;
+  std::vector<std::shared_ptr<HtmlDocument>> pending{document};
+  while (!pending.empty()) {
+    auto next = pending.back();
+    pending.pop_back();
+    for (const EmbeddedObject& object : next->EmbeddedObjects()) {
+      if (!object.document) continue;
+      ++loaded;
+      pending.push_back(object.document);
+    }
+  }
+  EXPECT_EQ(loaded, 100);
 }
 
 TEST(StandaloneFramesTest, EngineDocumentListTakesTwoLevelsOfFrames) {
