@@ -24,7 +24,7 @@ class CollectOnPagesTest : public ::testing::Test {
 
   std::unique_ptr<PageElementTable> Collect(const std::string& html) {
     auto table = std::make_unique<PageElementTable>();
-    table->Collect(*data_, testing::ParsePage(html));
+    table->Collect(*data_, dom_testing::ParsePage(html));
     return table;
   }
 

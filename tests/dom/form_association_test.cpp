@@ -13,7 +13,7 @@
 namespace kakikomi {
 namespace {
 
-using testing::ParsePage;
+using dom_testing::ParsePage;
 
 // "form0: a b | form1: c" from the document's forms and the names of
 // their controls.

@@ -14,7 +14,7 @@
 namespace kakikomi {
 namespace {
 
-using testing::ParsePage;
+using dom_testing::ParsePage;
 
 std::string BodyHtml(const std::string& body) {
   return SjisToUtf8(ParsePage("<html><body>" + body + "</body></html>")->BodyInnerHtml());

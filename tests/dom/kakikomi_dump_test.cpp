@@ -80,7 +80,7 @@ TEST(KakikomiDumpTest, ShiftJisPageWithMisnestedFormAndIframe) {
 }
 
 TEST(KakikomiDumpTest, ErrorsPrintOneLineAndFail) {
-  testing::ScratchFolder folder;
+  dom_testing::ScratchFolder folder;
   const std::string deep = folder.Write("deep.html", std::string(300000, '<') + "div>");
   std::string nested;
   for (int i = 0; i < 5000; ++i) nested += "<div>";

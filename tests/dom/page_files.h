@@ -14,7 +14,7 @@
 #include "engine/base/sjis_text.h"
 #include "engine/dom/standalone_document.h"
 
-namespace kakikomi::testing {
+namespace kakikomi::dom_testing {
 
 inline std::shared_ptr<StandaloneDocument> ParsePage(std::string_view html) {
   std::string error;
@@ -48,4 +48,4 @@ class ScratchFolder {
   std::filesystem::path path_;
 };
 
-}  // namespace kakikomi::testing
+}  // namespace kakikomi::dom_testing

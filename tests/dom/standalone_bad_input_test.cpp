@@ -12,7 +12,7 @@
 namespace kakikomi {
 namespace {
 
-using testing::ScratchFolder;
+using dom_testing::ScratchFolder;
 
 std::string Garbage(size_t size) {
   std::mt19937 random(20261210);
@@ -93,7 +93,7 @@ TEST(StandaloneBadInputTest, LargePageLoadsWhole) {
   const std::string row = Sjis("<tr><td>お名前</td><td><input name=n size=20></td></tr>\n");
   const std::string page = "<table><form>" + Repeat(row, 1024 * 1024 / row.size()) +
                            "<tr><td><input name=last></td></tr></form></table>";
-  auto document = testing::ParsePage(page);
+  auto document = dom_testing::ParsePage(page);
   ASSERT_EQ(document->FormCount(), 1);
   HtmlForm* form = document->Form(0);
   EXPECT_EQ(form->Item(form->Length() - 1)->Name(), "last");

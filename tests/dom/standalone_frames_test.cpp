@@ -11,7 +11,7 @@
 namespace kakikomi {
 namespace {
 
-using testing::ScratchFolder;
+using dom_testing::ScratchFolder;
 
 std::string Frames(const StandaloneDocument& document) {
   std::string out;

@@ -10,7 +10,7 @@
 namespace kakikomi {
 namespace {
 
-using testing::ParsePage;
+using dom_testing::ParsePage;
 
 const char kPage[] =
     "<html><head><meta http-equiv=Content-Type content='text/html; charset=Shift_JIS'>"
