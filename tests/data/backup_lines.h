@@ -7,7 +7,7 @@
 #include "engine/base/sjis_text.h"
 #include "tests/data/test_home.h"
 
-namespace kakikomi::testing {
+namespace kakikomi::data_testing {
 
 // The lines of a backup file, built here from its layout.
 struct BackupLines {
@@ -37,4 +37,4 @@ struct BackupLines {
   std::string Plain() const { return Join(Lines()); }
 };
 
-}  // namespace kakikomi::testing
+}  // namespace kakikomi::data_testing

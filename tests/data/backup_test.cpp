@@ -9,10 +9,10 @@
 namespace kakikomi {
 namespace {
 
-using testing::BackupLines;
-using testing::SampleProfile;
-using testing::StorageTest;
-using testing::TestRc4;
+using data_testing::BackupLines;
+using data_testing::SampleProfile;
+using data_testing::StorageTest;
+using data_testing::TestRc4;
 
 const char* const kNotABackup = "応募手帖のバックアップ用ファイルではありません。";
 
@@ -157,7 +157,7 @@ TEST_F(BackupTest, ForeignFilesAreRejectedBeforeAnyQuestion) {
   std::string random;
   for (int i = 0; i < 3000; ++i) random += static_cast<char>((i * 131) & 0xFF);
   for (const std::string& bytes : {std::string(), random, TestRc4("Hello, world\n")}) {
-    testing::WriteBytes(File(), bytes);
+    data_testing::WriteBytes(File(), bytes);
     host_.messages.clear();
     EXPECT_FALSE(CRegRead::BackupRead(&main_, &data_, File()));
     EXPECT_EQ(host_.messages, std::vector<std::string>{kNotABackup});
@@ -207,7 +207,7 @@ TEST_F(BackupTest, ExportPaths) {
   std::filesystem::create_directories(home_ + "2026.data");
   host_.path = home_ + "2026.data/save.dat.txt";
   ASSERT_TRUE(CRegWrite::Backup(&main_));
-  EXPECT_TRUE(testing::Exists(home_ + "2026.data/save.txt.dat"));
+  EXPECT_TRUE(data_testing::Exists(home_ + "2026.data/save.txt.dat"));
 }
 
 TEST_F(BackupTest, ExportFailuresAreReported) {
@@ -220,7 +220,7 @@ TEST_F(BackupTest, ExportFailuresAreReported) {
   host_.path = home_ + "save.dat";
   EXPECT_FALSE(CRegWrite::Backup(&main_));
   EXPECT_EQ(host_.messages, std::vector<std::string>{"データが存在しません。"});
-  EXPECT_FALSE(testing::Exists(home_ + "save.dat"));
+  EXPECT_FALSE(data_testing::Exists(home_ + "save.dat"));
 
   host_.path = "";  // cancelled
   EXPECT_FALSE(CRegWrite::Backup(&main_));

@@ -14,23 +14,23 @@
 namespace kakikomi {
 namespace {
 
-using testing::BackupLines;
-using testing::TestRc4;
+using data_testing::BackupLines;
+using data_testing::TestRc4;
 
 struct CommandResult {
   int status;
   std::string out, err;
 };
 
-class CliBackupTest : public testing::StorageTest {
+class CliBackupTest : public data_testing::StorageTest {
  protected:
   CommandResult Kakikomi(const std::string& args) {
     const std::string out = root_ + "/out.txt", err = root_ + "/err.txt";
     const std::string command = "env -u HAKOBUNE_HOME '" + std::string(KAKIKOMI_BINARY) + "' " +
                                 args + " >'" + out + "' 2>'" + err + "'";
     const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing::ReadBytes(out),
-            testing::ReadBytes(err)};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, data_testing::ReadBytes(out),
+            data_testing::ReadBytes(err)};
   }
   static size_t Lines(const std::string& text) {
     return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
@@ -44,12 +44,13 @@ class CliBackupTest : public testing::StorageTest {
 
 TEST_F(CliBackupTest, ExportThenImportIntoAnEmptyHomeRestoresEverything) {
   BackupLines backup;
-  for (int s = 0; s < 3; ++s) backup.slots[s] = testing::SampleProfile("田中" + std::to_string(s));
+  for (int s = 0; s < 3; ++s)
+    backup.slots[s] = data_testing::SampleProfile("田中" + std::to_string(s));
   for (int g = 0; g < 6; ++g) backup.names[g] = Sjis("グループ") + std::to_string(g);
   for (int c = 0; c < 108; ++c) backup.clips[c] = Sjis("定型文") + std::to_string(c);
   backup.closing = {"251", "3", "0", "0", "1", "1", "0", "1", "1", "2"};
   const std::string original = root_ + "/original.dat";
-  testing::WriteBytes(original, TestRc4(backup.Plain()));
+  data_testing::WriteBytes(original, TestRc4(backup.Plain()));
   const std::string a = root_ + "/a", b = root_ + "/b";
   std::filesystem::create_directories(a);
   std::filesystem::create_directories(b);
@@ -67,8 +68,8 @@ TEST_F(CliBackupTest, ExportThenImportIntoAnEmptyHomeRestoresEverything) {
   ASSERT_EQ(Kakikomi("backup import '" + a + "/exported.dat' --yes --home '" + b + "'").status, 0);
   ASSERT_EQ(Kakikomi("backup export '" + b + "/again' --home '" + b + "'").status, 0);
   EXPECT_EQ(Decrypted(b + "/again.dat"), backup.Plain());
-  EXPECT_EQ(testing::Mode(b + "/HOSHIZORA/Kazaguruma/reg_3.dat"), 0600);
-  EXPECT_FALSE(testing::Exists(b + "/HOSHIZORA/Kazaguruma/reg_4.dat"));
+  EXPECT_EQ(data_testing::Mode(b + "/HOSHIZORA/Kazaguruma/reg_3.dat"), 0600);
+  EXPECT_FALSE(data_testing::Exists(b + "/HOSHIZORA/Kazaguruma/reg_4.dat"));
 
   CommandResult show = Kakikomi("show --user 2 --home '" + b + "'");
   ASSERT_EQ(show.status, 0) << show.err;

@@ -6,8 +6,8 @@
 namespace kakikomi {
 namespace {
 
-using testing::SampleProfile;
-using testing::StorageTest;
+using data_testing::SampleProfile;
+using data_testing::StorageTest;
 
 class MigrationTest : public StorageTest {
  protected:
@@ -26,8 +26,8 @@ class MigrationTest : public StorageTest {
     WriteEncrypted(program_ + "reg_2.dat", SampleProfile("佐藤").Plain());
     std::vector<std::string> clip(108);
     clip[3] = "clip";
-    WriteEncrypted(program_ + "reg_data.dat", testing::Records(clip));
-    testing::WriteBytes(program_ + "Hayate.html", "<html></html>");
+    WriteEncrypted(program_ + "reg_data.dat", data_testing::Records(clip));
+    data_testing::WriteBytes(program_ + "Hayate.html", "<html></html>");
   }
 };
 
@@ -39,10 +39,10 @@ TEST_F(MigrationTest, OldDataMovesIntoTheDataFolderBeforeTheOldFilesGo) {
   EXPECT_EQ(main_.UserNumber, 1);
   EXPECT_EQ(main_.DataPath, DataDir());
   EXPECT_EQ(Decrypted(DataDir() + "reg_2.dat"), old_profile);
-  EXPECT_EQ(testing::Mode(DataDir() + "reg_2.dat"), 0600);
+  EXPECT_EQ(data_testing::Mode(DataDir() + "reg_2.dat"), 0600);
   EXPECT_NE(Decrypted(DataDir() + "reg_data.dat").find("[DATA]clip\n"), std::string::npos);
   for (const char* name : {"reg_1.dat", "reg_2.dat", "reg_data.dat", "Hayate.html"})
-    EXPECT_FALSE(testing::Exists(program_ + name)) << name;
+    EXPECT_FALSE(data_testing::Exists(program_ + name)) << name;
   EXPECT_EQ(StoredVersion(), "250");
   EXPECT_TRUE(main_.UserDataChanged && main_.SettingChanged && main_.ClipBoardChanged);
 
@@ -57,12 +57,12 @@ TEST_F(MigrationTest, OldDataMovesIntoTheDataFolderBeforeTheOldFilesGo) {
 TEST_F(MigrationTest, FailedMoveKeepsTheOldFilesAndTheVersion) {
   WriteVersion("32323000");
   WriteOldProgramFolder();
-  testing::WriteBytes(home_ + "HOSHIZORA/Kazaguruma", "a file where the folder should be");
+  data_testing::WriteBytes(home_ + "HOSHIZORA/Kazaguruma", "a file where the folder should be");
   Load();
   EXPECT_EQ(main_.UserNumber, 1);
   EXPECT_EQ(main_.DataPath, program_);
   for (const char* name : {"reg_1.dat", "reg_2.dat", "reg_data.dat"})
-    EXPECT_TRUE(testing::Exists(program_ + name)) << name;
+    EXPECT_TRUE(data_testing::Exists(program_ + name)) << name;
   EXPECT_EQ(StoredVersion(), "220");
   EXPECT_EQ(main_.UserDataChanged, 0);
 }
@@ -73,20 +73,20 @@ TEST_F(MigrationTest, ReadOnlyLoadChangesNothingOnDisk) {
   Load(RegLoad::kReadOnly);
   EXPECT_EQ(main_.UserNumber, 1);
   EXPECT_EQ(SjisToUtf8(data_.NameKanji), "山田　花子");
-  EXPECT_FALSE(testing::Exists(RegistryPath()));
-  EXPECT_FALSE(testing::Exists(home_ + "HOSHIZORA"));
+  EXPECT_FALSE(data_testing::Exists(RegistryPath()));
+  EXPECT_FALSE(data_testing::Exists(home_ + "HOSHIZORA"));
   for (const char* name : {"reg_1.dat", "reg_2.dat", "reg_data.dat", "Hayate.html"})
-    EXPECT_TRUE(testing::Exists(program_ + name)) << name;
+    EXPECT_TRUE(data_testing::Exists(program_ + name)) << name;
 }
 
 TEST_F(MigrationTest, LostSettingsFileDoesNotHideTheDataFolder) {
   WriteEncrypted(DataDir() + "reg_1.dat", SampleProfile("山田").Plain());
   WriteEncrypted(DataDir() + "reg_2.dat", SampleProfile("佐藤").Plain());
-  const std::string before = testing::ReadBytes(DataDir() + "reg_2.dat");
+  const std::string before = data_testing::ReadBytes(DataDir() + "reg_2.dat");
   Load();
   EXPECT_EQ(main_.DataPath, DataDir());
   EXPECT_EQ(main_.UserNumber, 1);
-  EXPECT_EQ(testing::ReadBytes(DataDir() + "reg_2.dat"), before);
+  EXPECT_EQ(data_testing::ReadBytes(DataDir() + "reg_2.dat"), before);
   EXPECT_EQ(StoredVersion(), "250");
   // A profile stored since 251 keeps its own carrier domain.
   EXPECT_EQ(main_.User[0].MobileMailDomain, "ezweb.ne.jp");
@@ -94,7 +94,7 @@ TEST_F(MigrationTest, LostSettingsFileDoesNotHideTheDataFolder) {
 
 TEST_F(MigrationTest, Version250ProfilesGetTheirCarrierDomainAtOnce) {
   WriteVersion("32353000");  // "250"
-  testing::ProfileFile old = SampleProfile();
+  data_testing::ProfileFile old = SampleProfile();
   old.numbers[0] = "2";  // the second carrier
   old.texts[27] = "";
   WriteEncrypted(DataDir() + "reg_1.dat", old.Plain());
@@ -122,7 +122,7 @@ TEST_F(MigrationTest, VersionsBefore210AlsoWriteTheQuickNames) {
   ASSERT_TRUE(key.Open(RegistryPath(), kSettingKey));
   EXPECT_EQ(SjisToUtf8(key.GetString("UserName0", 260).value_or("")), "山田　花子");
   EXPECT_EQ(key.GetBytes("UserNumber", 4), std::string(1, '\0'));
-  EXPECT_TRUE(testing::Exists(DataDir() + "reg_1.dat"));
+  EXPECT_TRUE(data_testing::Exists(DataDir() + "reg_1.dat"));
 }
 
 }  // namespace

@@ -6,9 +6,9 @@
 namespace kakikomi {
 namespace {
 
-using testing::SampleProfile;
-using testing::StorageTest;
-using testing::TestRc4;
+using data_testing::SampleProfile;
+using data_testing::StorageTest;
+using data_testing::TestRc4;
 
 class RegLoadTest : public StorageTest {
  protected:
@@ -27,7 +27,7 @@ TEST_F(RegLoadTest, ProfileFileBuiltFromTheFormatLoadsAndDerives) {
   std::vector<std::string> clip(108);
   clip[0] = Sjis("いつもお世話になっております。");
   clip[107] = "last";
-  WriteEncrypted(DataDir() + "reg_data.dat", testing::Records(clip));
+  WriteEncrypted(DataDir() + "reg_data.dat", data_testing::Records(clip));
   Load();
 
   EXPECT_EQ(main_.UserNumber, 1);
@@ -59,7 +59,7 @@ TEST_F(RegLoadTest, CleanStartHasNoProfileAndAnOwnerOnlyDataFolder) {
   EXPECT_EQ(main_.UserNum, 0);
   EXPECT_EQ(main_.DataPath, DataDir());
   EXPECT_EQ(main_.AppPath, program_);
-  EXPECT_EQ(testing::Mode(DataDir()), 0700);
+  EXPECT_EQ(data_testing::Mode(DataDir()), 0700);
   EXPECT_EQ(main_.AutoInput, 1);
   EXPECT_EQ(main_.Setting1, 1);
   EXPECT_EQ(main_.Setting4, 0);
@@ -71,7 +71,7 @@ TEST_F(RegLoadTest, OpenDataFolderOfAnOlderVersionBecomesOwnerOnly) {
   std::filesystem::create_directories(DataDir());
   std::filesystem::permissions(DataDir(), std::filesystem::perms(0755));
   Load();
-  EXPECT_EQ(testing::Mode(DataDir()), 0700);
+  EXPECT_EQ(data_testing::Mode(DataDir()), 0700);
 }
 
 TEST_F(RegLoadTest, SettingsAndTheirConversions) {
@@ -181,7 +181,7 @@ TEST_F(RegLoadTest, DamagedSettingsFilesLoadAsDefaults) {
                                std::string(200000, '[') + std::string(200000, ']'),
                                std::string("\xff\xfe{}", 4)};
   for (const std::string& text : cases) {
-    testing::WriteBytes(RegistryPath(), text);
+    data_testing::WriteBytes(RegistryPath(), text);
     WriteEncrypted(DataDir() + "reg_1.dat", SampleProfile().Plain());
     Load(RegLoad::kReadOnly);
     EXPECT_EQ(main_.AppVer, 0) << text.substr(0, 20);
@@ -211,7 +211,7 @@ TEST_F(RegLoadTest, StoredSelectionPastTheLastProfileSelectsTheFirst) {
 TEST_F(RegLoadTest, GapInTheProfileFilesIsClosed) {
   WriteSettings();
   WriteEncrypted(DataDir() + "reg_2.dat", SampleProfile("佐藤").Plain());
-  testing::WriteBytes(DataDir() + "reg_3.dat", "garbage that will not decrypt to records");
+  data_testing::WriteBytes(DataDir() + "reg_3.dat", "garbage that will not decrypt to records");
   WriteEncrypted(DataDir() + "reg_4.dat", SampleProfile("鈴木").Plain());
   Load();
   EXPECT_EQ(main_.UserNumber, 1);
@@ -224,16 +224,16 @@ TEST_F(RegLoadTest, GapInTheProfileFilesIsClosed) {
   EXPECT_EQ(main_.UserNumber, 1);
   EXPECT_EQ(SjisToUtf8(main_.User[0].SeiKanji), "佐藤");
   EXPECT_EQ(SjisToUtf8(main_.User[1].SeiKanji), "鈴木");
-  EXPECT_FALSE(testing::Exists(DataDir() + "reg_3.dat"));
-  EXPECT_FALSE(testing::Exists(DataDir() + "reg_4.dat"));
+  EXPECT_FALSE(data_testing::Exists(DataDir() + "reg_3.dat"));
+  EXPECT_FALSE(data_testing::Exists(DataDir() + "reg_4.dat"));
 }
 
 TEST_F(RegLoadTest, HostileProfileFilesNeverCrashTheLoad) {
   WriteSettings();
-  testing::ProfileFile numbers = SampleProfile();
+  data_testing::ProfileFile numbers = SampleProfile();
   for (std::string& n : numbers.numbers) n = "99999999999";
   numbers.numbers[2] = "-99999999999";
-  testing::ProfileFile texts = SampleProfile();
+  data_testing::ProfileFile texts = SampleProfile();
   texts.texts[15] = "A[DATA]B";  // a building name holding the marker
   std::string random;
   for (int i = 0; i < 5000; ++i) random += static_cast<char>((i * 7919) & 0xFF);
@@ -246,7 +246,7 @@ TEST_F(RegLoadTest, HostileProfileFilesNeverCrashTheLoad) {
       TestRc4(std::string("[DATA]") + std::string(100000, 'x')),
   };
   for (size_t i = 0; i < std::size(files); ++i)
-    testing::WriteBytes(DataDir() + "reg_" + std::to_string(i + 1) + ".dat", files[i]);
+    data_testing::WriteBytes(DataDir() + "reg_" + std::to_string(i + 1) + ".dat", files[i]);
   Load();
   EXPECT_LE(main_.UserNumber, 5);
   EXPECT_EQ(main_.User[0].Job, INT32_MAX);

@@ -7,8 +7,8 @@
 namespace kakikomi {
 namespace {
 
-using testing::SampleProfile;
-using testing::StorageTest;
+using data_testing::SampleProfile;
+using data_testing::StorageTest;
 
 class RegSaveTest : public StorageTest {
  protected:
@@ -35,12 +35,12 @@ TEST_F(RegSaveTest, ProfileFileDecryptsToRecordsInStoredOrder) {
   main_.User[0].BirthDay = -1;
   main_.UserDataChanged = 1;
   ASSERT_TRUE(CRegWrite::SetRegData(&main_, &data_));
-  testing::ProfileFile expected = SampleProfile("山田");
+  data_testing::ProfileFile expected = SampleProfile("山田");
   expected.texts[15] = Sjis("桜ビル　２０１");
   expected.numbers[4] = "-1";
   EXPECT_EQ(Decrypted(DataDir() + "reg_1.dat"), expected.Plain());
-  EXPECT_EQ(testing::Mode(DataDir() + "reg_1.dat"), 0600);
-  EXPECT_EQ(testing::Mode(RegistryPath()), 0600);
+  EXPECT_EQ(data_testing::Mode(DataDir() + "reg_1.dat"), 0600);
+  EXPECT_EQ(data_testing::Mode(RegistryPath()), 0600);
 }
 
 TEST_F(RegSaveTest, SettingsValuesAsTheRegistryHeldThem) {
@@ -83,14 +83,14 @@ TEST_F(RegSaveTest, SurplusFilesGoOnlyWithARewrite) {
   main_.UserNumber = 2;  // two profiles deleted in the list dialog
   main_.UserDataChanged = 0;
   ASSERT_TRUE(CRegWrite::SetRegData(&main_, &data_));
-  EXPECT_TRUE(testing::Exists(DataDir() + "reg_5.dat"));
+  EXPECT_TRUE(data_testing::Exists(DataDir() + "reg_5.dat"));
 
   main_.UserDataChanged = 1;
   ASSERT_TRUE(CRegWrite::SetRegData(&main_, &data_));
   for (int n = 1; n <= 3; ++n)
-    EXPECT_TRUE(testing::Exists(DataDir() + "reg_" + std::to_string(n) + ".dat"));
+    EXPECT_TRUE(data_testing::Exists(DataDir() + "reg_" + std::to_string(n) + ".dat"));
   for (int n = 4; n <= 10; ++n)
-    EXPECT_FALSE(testing::Exists(DataDir() + "reg_" + std::to_string(n) + ".dat"));
+    EXPECT_FALSE(data_testing::Exists(DataDir() + "reg_" + std::to_string(n) + ".dat"));
 }
 
 // Deleting every profile persists: the files do not come back at the next start.
@@ -100,7 +100,7 @@ TEST_F(RegSaveTest, DeletingEveryProfilePersists) {
   main_.UserDataChanged = 1;
   ASSERT_TRUE(CRegWrite::SetRegData(&main_, &data_));
   for (int n = 1; n <= 10; ++n)
-    EXPECT_FALSE(testing::Exists(DataDir() + "reg_" + std::to_string(n) + ".dat"));
+    EXPECT_FALSE(data_testing::Exists(DataDir() + "reg_" + std::to_string(n) + ".dat"));
   EXPECT_EQ(Key().GetBytes("UserNumber", 4), std::string(1, '\xff'));
   Load();
   EXPECT_EQ(main_.UserNumber, -1);
@@ -109,15 +109,15 @@ TEST_F(RegSaveTest, DeletingEveryProfilePersists) {
 // A save that cannot write says so, and a failed profile write deletes nothing.
 TEST_F(RegSaveTest, FailedSaveReportsAndDeletesNothing) {
   LoadProfiles(4);
-  const std::string before = testing::ReadBytes(DataDir() + "reg_1.dat");
+  const std::string before = data_testing::ReadBytes(DataDir() + "reg_1.dat");
   std::filesystem::remove(DataDir() + "reg_2.dat");
   std::filesystem::create_directories(DataDir() + "reg_2.dat");  // cannot be replaced
   main_.UserNumber = 2;
   main_.User[0].SeiKanji = Sjis("変更");
   main_.UserDataChanged = 1;
   EXPECT_FALSE(CRegWrite::SetRegData(&main_, &data_));
-  EXPECT_TRUE(testing::Exists(DataDir() + "reg_4.dat"));
-  EXPECT_NE(testing::ReadBytes(DataDir() + "reg_1.dat"), before);  // the others were written
+  EXPECT_TRUE(data_testing::Exists(DataDir() + "reg_4.dat"));
+  EXPECT_NE(data_testing::ReadBytes(DataDir() + "reg_1.dat"), before);  // the others were written
 
   std::filesystem::remove_all(DataDir() + "reg_2.dat");
   std::filesystem::remove(RegistryPath());
@@ -142,7 +142,7 @@ TEST_F(RegSaveTest, QuickNamesFollowTheProfiles) {
 }
 
 TEST_F(RegSaveTest, SettingsFileKeepsOtherKeys) {
-  testing::WriteBytes(RegistryPath(), R"({"Other\\Key": {"X": {"type": "bytes", "data": "01"}},
+  data_testing::WriteBytes(RegistryPath(), R"({"Other\\Key": {"X": {"type": "bytes", "data": "01"}},
       "Software\\HOSHIZORA\\Hakobune2.0\\Setting": {}})");
   ASSERT_TRUE(CRegWrite::SetAppVer("251"));
   RegistryFile other;

@@ -9,7 +9,7 @@
 namespace kakikomi {
 namespace {
 
-using testing::StorageTest;
+using data_testing::StorageTest;
 
 std::string Hex(const std::string& bytes) {
   static const char* digits = "0123456789abcdef";
@@ -25,7 +25,7 @@ TEST(CipherTest, KeyAndStreamMatchTheWindowsFiles) {
   // One stream over the whole text, the same as the tests' own RC4.
   std::string long_text(12000, 'x');
   for (size_t i = 0; i < long_text.size(); ++i) long_text[i] = static_cast<char>('a' + i % 26);
-  EXPECT_EQ(EncryptDataText(long_text), testing::TestRc4(long_text));
+  EXPECT_EQ(EncryptDataText(long_text), data_testing::TestRc4(long_text));
   EXPECT_EQ(DecryptDataFile(EncryptDataText(long_text)), long_text);
 }
 
@@ -93,13 +93,13 @@ class SafeFileTest : public StorageTest {};
 
 TEST_F(SafeFileTest, WriteIsOwnerOnlyAndReplacesWhole) {
   const std::string path = home_ + "file.dat";
-  testing::WriteBytes(path, "old content that is longer");
+  data_testing::WriteBytes(path, "old content that is longer");
   ASSERT_TRUE(CRegWrite::Write(path, "abc"));
-  EXPECT_EQ(testing::ReadBytes(path), "\x69\x5f\xb2");
-  EXPECT_EQ(testing::Mode(path), 0600);
+  EXPECT_EQ(data_testing::ReadBytes(path), "\x69\x5f\xb2");
+  EXPECT_EQ(data_testing::Mode(path), 0600);
   EXPECT_EQ(CRegRead::Read(path), "abc");
   ASSERT_TRUE(CRegWrite::Write(path, ""));
-  EXPECT_EQ(testing::ReadBytes(path), "");
+  EXPECT_EQ(data_testing::ReadBytes(path), "");
   // No temporary file is left beside it.
   int files = 0;
   for (auto& entry : std::filesystem::directory_iterator(home_)) files += entry.is_regular_file();
@@ -109,7 +109,7 @@ TEST_F(SafeFileTest, WriteIsOwnerOnlyAndReplacesWhole) {
 TEST_F(SafeFileTest, FailedWriteKeepsTheOldFile) {
   const std::string path = home_ + "missing-folder/file.dat";
   EXPECT_FALSE(CRegWrite::Write(path, "abc"));
-  EXPECT_FALSE(testing::Exists(path));
+  EXPECT_FALSE(data_testing::Exists(path));
   // A target that cannot be replaced (a folder) is left alone.
   std::filesystem::create_directories(home_ + "reg_1.dat");
   EXPECT_FALSE(CRegWrite::Write(home_ + "reg_1.dat", "abc"));
@@ -122,7 +122,7 @@ TEST_F(SafeFileTest, FailedWriteKeepsTheOldFile) {
 TEST_F(SafeFileTest, ReadOfAnythingButASmallFileIsEmpty) {
   EXPECT_EQ(CRegRead::Read(home_ + "none.dat"), "");
   EXPECT_EQ(CRegRead::Read(home_), "");  // a folder
-  testing::WriteBytes(home_ + "huge.dat", std::string((4 << 20) + 1, 'x'));
+  data_testing::WriteBytes(home_ + "huge.dat", std::string((4 << 20) + 1, 'x'));
   EXPECT_EQ(CRegRead::Read(home_ + "huge.dat"), "");
   EXPECT_EQ(CRegRead::Read("/dev/zero"), "");
 }
@@ -130,9 +130,9 @@ TEST_F(SafeFileTest, ReadOfAnythingButASmallFileIsEmpty) {
 TEST_F(SafeFileTest, PrivateFoldersAreCreatedOwnerOnly) {
   const std::string folder = home_ + "a/b/c/";
   ASSERT_TRUE(EnsurePrivateFolder(folder));
-  EXPECT_EQ(testing::Mode(home_ + "a"), 0700);
-  EXPECT_EQ(testing::Mode(folder), 0700);
-  testing::WriteBytes(home_ + "plain", "x");
+  EXPECT_EQ(data_testing::Mode(home_ + "a"), 0700);
+  EXPECT_EQ(data_testing::Mode(folder), 0700);
+  data_testing::WriteBytes(home_ + "plain", "x");
   EXPECT_FALSE(EnsurePrivateFolder(home_ + "plain/sub"));
 }
 

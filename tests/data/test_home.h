@@ -20,7 +20,7 @@
 #include "engine/data/reg_read.h"
 #include "engine/data/storage_paths.h"
 
-namespace kakikomi::testing {
+namespace kakikomi::data_testing {
 
 // MD5("Kumoyuki.exe"), the key of every data file.
 inline std::string DataKey() {
@@ -163,4 +163,4 @@ class StorageTest : public ::testing::Test {
   CMainData main_;
 };
 
-}  // namespace kakikomi::testing
+}  // namespace kakikomi::data_testing
