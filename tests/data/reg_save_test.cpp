@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include "engine/data/reg_write.h"
 #include "engine/data/registry_file.h"
 #include "tests/data/test_home.h"
@@ -66,6 +68,15 @@ TEST_F(RegSaveTest, SettingsValuesAsTheRegistryHeldThem) {
   EXPECT_EQ(key.GetBytes("Width2", 4), std::string("\x90\x01\x00\x00", 4));
   EXPECT_EQ(SjisToUtf8(key.GetString("ClipBoardName1", 260).value_or("")), "仕事");
   EXPECT_EQ(key.GetString("AppVer", 260), "251");  // kept as it was
+
+  // The file itself: key path, value names, types and bytes in hexadecimal.
+  const nlohmann::json file = nlohmann::json::parse(data_testing::ReadBytes(RegistryPath()));
+  const nlohmann::json& values = file.at("Software\\HOSHIZORA\\Hakobune2.0\\Setting");
+  EXPECT_EQ(values.at("UserNumber"), (nlohmann::json{{"type", "bytes"}, {"data", "02"}}));
+  EXPECT_EQ(values.at("Width2"), (nlohmann::json{{"type", "bytes"}, {"data", "90010000"}}));
+  EXPECT_EQ(values.at("AppVer"), (nlohmann::json{{"type", "string"}, {"data", "32353100"}}));
+  EXPECT_EQ(values.at("ClipBoardName1"),
+            (nlohmann::json{{"type", "string"}, {"data", "8e648e9600"}}));
 
   // Everything comes back at the next start.
   Load();
