@@ -1,7 +1,11 @@
 #include "engine/data/storage_paths.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <mutex>
+#include <vector>
 
 namespace kakikomi {
 namespace {
@@ -15,11 +19,25 @@ std::string WithSlash(std::string dir) {
   return dir;
 }
 
+// $HOME, else the account's home folder.
+std::string UserHome() {
+  const char* home = std::getenv("HOME");
+  if (home && *home) return home;
+  std::vector<char> buffer(16384);
+  passwd entry;
+  passwd* found = nullptr;
+  if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+      found->pw_dir)
+    return found->pw_dir;
+  return ".";
+}
+
+// An XDG base folder: the variable when it holds an absolute path (as the
+// XDG rules require), else its default under the home folder.
 std::string EnvOr(const char* name, const char* home_relative) {
   const char* value = std::getenv(name);
   if (value && *value == '/') return WithSlash(value);
-  const char* home = std::getenv("HOME");
-  return WithSlash(std::string(home && *home ? home : "/tmp") + "/" + home_relative);
+  return WithSlash(UserHome() + "/" + home_relative);
 }
 
 }  // namespace
