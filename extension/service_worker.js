@@ -10,8 +10,10 @@ const kProtocolVersion = 1;
 const kFrameOperations = new Set(['readyState', 'snapshot', 'write', 'navigate', 'ping']);
 
 // One quick input per tab at a time: a second click while the profile dialog
-// is open must not open a second dialog.
+// is open must not open a second dialog. The ports let a closed tab end its
+// host at once instead of leaving it to wait for a page that is gone.
 const sessions = new Map();
+const ports = new Map();
 
 function log(...args) {
   console.log('[hakobune]', ...args);
@@ -126,11 +128,16 @@ function startQuickInput(tabId) {
       return;
     }
     let open = true;
-    port.onDisconnect.addListener(() => {
+    const finish = (error) => {
+      if (!open) return;
       open = false;
-      const error = chrome.runtime.lastError ? chrome.runtime.lastError.message : '';
+      ports.delete(tabId);
       if (error) log('host ended:', error);
       resolve({ started: true, error });
+    };
+    ports.set(tabId, { port, finish });
+    port.onDisconnect.addListener(() => {
+      finish(chrome.runtime.lastError ? chrome.runtime.lastError.message : '');
     });
     port.onMessage.addListener(async (request) => {
       if (!request || typeof request !== 'object' || !Number.isInteger(request.id)) {
@@ -139,12 +146,11 @@ function startQuickInput(tabId) {
       }
       const reply = await answer(tabId, request);
       reply.id = request.id;
-      if (open) {
-        try {
-          port.postMessage(reply);
-        } catch (e) {
-          open = false;
-        }
+      if (!open) return;
+      try {
+        port.postMessage(reply);
+      } catch (e) {
+        finish(String(e));
       }
     });
     port.postMessage({ type: 'start', version: kProtocolVersion, tab: tabId });
@@ -153,6 +159,15 @@ function startQuickInput(tabId) {
   return session;
 }
 globalThis.startQuickInput = startQuickInput;
+
+chrome.tabs.onRemoved.addListener((tabId) => {
+  const running = ports.get(tabId);
+  if (!running) return;
+  // Our own disconnect() fires no onDisconnect here, so the session is
+  // finished by hand.
+  running.port.disconnect();
+  running.finish('the tab was closed');
+});
 
 chrome.runtime.onInstalled.addListener(() => {
   chrome.contextMenus.create({ id: kMenuId, title: kTitle, contexts: ['all'] }, () => {

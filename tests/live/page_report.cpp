@@ -118,12 +118,14 @@ int Store(const std::string& home, const std::string& profile_path) {
   auto main = std::make_unique<CMainData>();
   auto data = std::make_unique<CData>();
   CFormInputEng::ReadData(data.get());
+  // Loading the empty home first sets up its folders and paths.
+  SetHakobuneHome(home);
+  CRegRead::GetRegData(main.get(), data.get());
   std::string error;
   if (!ReadProfileJson(text, main.get(), &error)) {
     std::fprintf(stderr, "page_report: %s\n", error.c_str());
     return 1;
   }
-  SetHakobuneHome(home);
   CRegRead::GetPrivateData(main.get(), 0, data.get());
   main->AppVer = 251;
   main->UserDataChanged = main->SettingChanged = 1;
