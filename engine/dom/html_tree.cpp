@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "engine/dom/element_facts.h"
 #include "engine/dom/markup_scan.h"
 
 namespace kakikomi {
@@ -137,7 +138,8 @@ ParsedHtml ParseHtml(std::string_view utf8) {
           const auto* attribute = static_cast<const GumboAttribute*>(element.attributes.data[i]);
           node->attributes.emplace_back(attribute->name, attribute->value);
         }
-        if (element.original_tag.length > 0)
+        // Only forms and the controls they list are ordered by their offsets.
+        if (element.original_tag.length > 0 && (node->tag == "form" || IsListedElement(*node)))
           parsed.source_offsets[node.get()] = element.start_pos.offset;
         break;
       }

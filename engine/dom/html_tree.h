@@ -23,8 +23,9 @@ inline constexpr int kMaxMarkupDepth = 1024;
 struct ParsedHtml {
   // A root element (tag "#document") holding the document's top nodes.
   std::unique_ptr<DomNode> document;
-  // For every element that came from a start tag: the byte offset of its
-  // "<" in the parsed text, which orders it against the form end tags.
+  // For every form and listed element that came from a start tag: the byte
+  // offset of its "<" in the parsed text, which orders it against the form
+  // end tags.
   std::unordered_map<const DomNode*, size_t> source_offsets;
   std::vector<size_t> form_end_offsets;
   // Empty on success; otherwise why the page was refused.
