@@ -2,13 +2,16 @@
 
 #include <cstdio>
 
-#include "engine/base/sjis_text.h"
-
 namespace kakikomi::cli {
 namespace {
 
-// One line per message, whatever the dialog text looked like.
-std::string OneLine(const std::string& text) { return ReplaceAll(text, "\n", " "); }
+// One line per message, whatever the dialog text looked like. The texts are
+// UTF-8, whose bytes never contain a line feed except as a line feed.
+std::string OneLine(std::string text) {
+  for (char& c : text)
+    if (c == '\n') c = ' ';
+  return text;
+}
 
 }  // namespace
 
@@ -17,10 +20,13 @@ void CliHost::ShowMessage(const std::string& text) {
 }
 
 bool CliHost::AskYesNo(const std::string& text) {
-  if (!yes_) declined_ = true;
-  std::fprintf(stderr, "kakikomi: %s %s\n", OneLine(text).c_str(),
-               yes_ ? "(yes: --yes)" : "(no: pass --yes to confirm)");
-  return yes_;
+  // Without --yes the command itself says what was not done, in one line.
+  if (!yes_) {
+    declined_ = true;
+    return false;
+  }
+  std::fprintf(stderr, "kakikomi: %s (yes: --yes)\n", OneLine(text).c_str());
+  return true;
 }
 
 }  // namespace kakikomi::cli

@@ -1,6 +1,7 @@
 // The command line's answers to the engine's dialogs: the file chosen is the
-// one named on the command line, questions are answered yes only with --yes,
-// and messages go to stderr.
+// one named on the command line, questions are answered yes only with --yes
+// (and silently no without it, for the command to report), and messages go
+// to stderr.
 #pragma once
 
 #include <string>

@@ -59,6 +59,7 @@ TEST_F(CliBackupTest, ExportThenImportIntoAnEmptyHomeRestoresEverything) {
   CommandResult declined = Kakikomi("backup import '" + original + "' --home '" + a + "'");
   EXPECT_NE(declined.status, 0);
   EXPECT_NE(declined.err.find("--yes"), std::string::npos);
+  EXPECT_EQ(Lines(declined.err), 1u) << declined.err;
   EXPECT_EQ(FilesUnder(a), 0u);
 
   ASSERT_EQ(Kakikomi("backup import '" + original + "' --yes --home '" + a + "'").status, 0);
