@@ -26,8 +26,8 @@ class CmdBrowserTest : public ::testing::Test {
   void TearDown() override { fs::remove_all(home_); }
 
   int Run(const std::string& args) {
-    const std::string command = "env -u XDG_CONFIG_HOME HOME='" + home_ + "' '" +
-                                KAKIKOMI_BINARY + "' browser " + args + " >/dev/null 2>&1";
+    const std::string command = "env -u XDG_CONFIG_HOME HOME='" + home_ + "' '" + KAKIKOMI_BINARY +
+                                "' browser " + args + " >/dev/null 2>&1";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
