@@ -168,8 +168,11 @@
     snapshot,
     write,
     frameIndex: () => ({ index: ownFrameIndex() }),
+    // Only web addresses: a host must not be able to run script in the page
+    // through a javascript: address.
     navigate: (message) => {
-      if (typeof message.url === 'string') location.href = message.url;
+      if (typeof message.url === 'string' && /^https?:\/\//i.test(message.url))
+        location.href = message.url;
       return {};
     },
     ping: () => ({}),

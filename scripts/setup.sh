@@ -12,6 +12,7 @@ packages=(
 if [ "${1:-}" = "--tests" ]; then
   packages+=(chromium xvfb fonts-noto-cjk)
   command -v node >/dev/null || packages+=(nodejs)
+  command -v npm >/dev/null || packages+=(npm)  # installs the live tests' playwright-core
 fi
 
 missing=()
