@@ -19,8 +19,16 @@ std::vector<Replacement> ToSjisRows(
   return out;
 }
 
+// Replaces every occurrence of `from`. Most words of the tables below are
+// not on a given page; a plain byte search rules them out without copying
+// the page.
+std::string Replace(std::string text, std::string_view from, std::string_view to) {
+  if (text.find(from) == std::string::npos) return text;
+  return ReplaceAll(text, from, to);
+}
+
 std::string ApplyRows(std::string text, const std::vector<Replacement>& rows) {
-  for (const auto& [from, to] : rows) text = ReplaceAll(text, from, to);
+  for (const auto& [from, to] : rows) text = Replace(std::move(text), from, to);
   return text;
 }
 
@@ -194,8 +202,8 @@ bool PairOffered(const std::string& text, int index, const std::string& word,
 }  // namespace
 
 std::string StripPageNoise(std::string_view html) {
-  std::string text = ReplaceAll(html, "\r\n", "");
-  for (const char* c : {"\n", "\r", "\t"}) text = ReplaceAll(text, c, "");
+  std::string text = Replace(std::string(html), "\r\n", "");
+  for (const char* c : {"\n", "\r", "\t"}) text = Replace(std::move(text), c, "");
   text = DeleteSpans(text, "<!--", "-->");
   text = DeleteSpans(text, "<SCRIPT", "</SCRIPT>");
   text = DeleteSpans(text, "<script", "</script>");
@@ -290,7 +298,7 @@ std::string TagsToMarks(std::string_view html) {
 std::string RemoveEntities(std::string_view text, const CData& data) {
   std::string out(text);
   const size_t count = std::min<size_t>(5, data.HtmlEntityWords.size());
-  for (size_t i = 0; i < count; ++i) out = ReplaceAll(out, data.HtmlEntityWords[i], "");
+  for (size_t i = 0; i < count; ++i) out = Replace(std::move(out), data.HtmlEntityWords[i], "");
   return out;
 }
 
