@@ -42,7 +42,8 @@ export function tempDir(prefix) {
 // page can hold a cross-origin frame through a plain relative src that the
 // stand-alone model resolves to the same file. /hang/ answers with the start
 // of a page and never finishes it.
-export async function startServer(extraPages = {}, dirs = [pagesDir]) {
+// `mounts` maps a first path segment to a folder of pages ('' for the top).
+export async function startServer(extraPages = {}, mounts = { '': pagesDir }) {
   const hanging = new Set();
   const sockets = new Set();
   let requests = 0;
@@ -61,14 +62,16 @@ export async function startServer(extraPages = {}, dirs = [pagesDir]) {
       return;
     }
     if (name.startsWith('xo_') && host === '127.0.0.1') {
-      response.writeHead(302, { Location: `http://localhost:${server.address().port}/${name}` });
+      response.writeHead(302, { Location: `http://localhost:${server.address().port}${url.pathname}` });
       response.end();
       return;
     }
     let body = extraPages[name];
     if (body === undefined) {
-      const file = dirs.map((d) => path.join(d, path.basename(name))).find((f) => fs.existsSync(f));
-      if (!name || name.includes('/') || !file) {
+      const parts = name.split('/');
+      const folder = parts.length === 1 ? mounts[''] : parts.length === 2 ? mounts[parts[0]] : null;
+      const file = folder && path.join(folder, path.basename(name));
+      if (!file || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
         response.writeHead(404).end();
         return;
       }
