@@ -1,6 +1,7 @@
 // hayate: the quick-input host. The browser starts it when the user picks
 // "応募手帖クイック入力"; it asks for a profile, fills the tab once through the
 // extension and ends. Everything that goes wrong ends it quietly.
+#include <poll.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QSocketNotifier>
 
 #include "bridge/bridge_log.h"
 #include "bridge/bridge_shared.h"
@@ -67,6 +69,14 @@ int AskWithDialog(const quick::HayateChoice& choice) {
     return quick::kNoSlot;
   }
   quick::CHayateDlg dialog(choice);
+  // A browser closed while the dialog waits for the user ends the program
+  // then, not after a pointless choice.
+  QSocketNotifier hang_up(STDIN_FILENO, QSocketNotifier::Read);
+  QObject::connect(&hang_up, &QSocketNotifier::activated, [&hang_up] {
+    pollfd fd{STDIN_FILENO, POLLIN, 0};
+    if (poll(&fd, 1, 0) == 1 && (fd.revents & POLLHUP) && !(fd.revents & POLLIN)) std::_Exit(0);
+    hang_up.setEnabled(false);  // a message: the channel reads it after the dialog
+  });
   dialog.exec();
   return dialog.Selected();
 }
