@@ -7,7 +7,6 @@ const kQuickInputHost = 'jp.hoshizora.hayate';
 const kTitle = '応募手帖クイック入力';
 const kMenuId = 'hakobune-quick-input';
 const kProtocolVersion = 1;
-const kFrameOperations = new Set(['readyState', 'snapshot', 'write', 'navigate', 'ping']);
 
 // One quick input per tab at a time: a second click while the profile dialog
 // is open must not open a second dialog. The ports let a closed tab end its
@@ -105,11 +104,22 @@ async function answerFrame(tabId, request) {
   }
 }
 
+// One handler per request the host may send; anything else is refused.
+const kHandlers = {
+  tab: (tabId) => answerTab(tabId),
+  readyState: answerFrame,
+  snapshot: answerFrame,
+  write: answerFrame,
+  navigate: answerFrame,
+  ping: answerFrame,
+};
+
 async function answer(tabId, request) {
-  if (request.op === 'tab') return answerTab(tabId);
-  if (kFrameOperations.has(request.op) && Number.isInteger(request.frame) && request.frame >= 0)
-    return answerFrame(tabId, request);
-  return { ok: false, error: 'bad request' };
+  const handler = Object.hasOwn(kHandlers, request.op) ? kHandlers[request.op] : null;
+  if (!handler) return { ok: false, error: 'bad request' };
+  if (handler === answerFrame && !(Number.isInteger(request.frame) && request.frame >= 0))
+    return { ok: false, error: 'bad request' };
+  return handler(tabId, request);
 }
 
 // Starts the quick-input host for `tabId`. The promise settles when the host
@@ -150,6 +160,9 @@ function startQuickInput(tabId) {
       try {
         port.postMessage(reply);
       } catch (e) {
+        // An answer the browser will not carry (over its 64 MiB limit): the
+        // host could only wait for it, so it is ended instead.
+        port.disconnect();
         finish(String(e));
       }
     });
