@@ -9,8 +9,8 @@
 namespace kakikomi {
 namespace {
 
-using testing::FakeDocument;
-using testing::FakeView;
+using fakes::FakeDocument;
+using fakes::FakeView;
 
 class RecordingHost : public Host {
  public:

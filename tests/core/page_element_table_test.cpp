@@ -8,7 +8,7 @@
 namespace kakikomi {
 namespace {
 
-using testing::FakeDocument;
+using fakes::FakeDocument;
 
 class CollectTest : public ::testing::Test {
  protected:

@@ -9,7 +9,7 @@
 
 #include "engine/core/document_access.h"
 
-namespace kakikomi::testing {
+namespace kakikomi::fakes {
 
 class FakeControl : public FormControl {
  public:
@@ -119,4 +119,4 @@ class FakeView : public DocumentView {
   std::shared_ptr<FakeDocument> document_;
 };
 
-}  // namespace kakikomi::testing
+}  // namespace kakikomi::fakes
