@@ -220,6 +220,42 @@ std::string Detect(std::string_view bytes) {
   return "";
 }
 
+// Whether every byte of `bytes` forms an EUC-JP character.
+bool IsValidEucJp(std::string_view bytes) {
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    const unsigned char c = bytes[i];
+    if (c < 0x80) continue;
+    const auto high = [&](size_t at) {
+      return at < bytes.size() && static_cast<unsigned char>(bytes[at]) >= 0xA1 &&
+             static_cast<unsigned char>(bytes[at]) <= 0xFE;
+    };
+    if (c == 0x8E && i + 1 < bytes.size()) {  // half-width katakana
+      ++i;
+      continue;
+    }
+    if (c == 0x8F && high(i + 1) && high(i + 2)) {  // JIS X 0212
+      i += 2;
+      continue;
+    }
+    if (c >= 0xA1 && c <= 0xFE && high(i + 1)) {
+      ++i;
+      continue;
+    }
+    return false;
+  }
+  return true;
+}
+
+// Short texts the detector cannot place. Shift_JIS text nearly always has
+// lead bytes below 0xA0, which EUC-JP never uses, so text that is valid
+// EUC-JP is taken as EUC-JP (half-width katakana alone reads as either and
+// goes to EUC-JP too).
+std::string GuessUndetected(std::string_view bytes) {
+  if (IsValidUtf8(bytes)) return "UTF-8";
+  if (IsValidEucJp(bytes)) return "EUC-JP-MS";
+  return kDefaultEncoding;
+}
+
 }  // namespace
 
 std::string EncodingForLabel(std::string_view label) {
@@ -342,7 +378,7 @@ DecodedPage DecodeHtmlBytes(std::string_view bytes) {
     page.encoding = detected;
     page.source = "detected";
   } else {
-    page.encoding = IsValidUtf8(bytes) ? "UTF-8" : kDefaultEncoding;
+    page.encoding = GuessUndetected(bytes);
     page.source = "default";
   }
   page.utf8 = ConvertToUtf8(bytes, page.encoding);

@@ -86,11 +86,18 @@ TEST(HtmlDecodingTest, PicksTheEncodingLikeABrowser) {
   }
 }
 
-TEST(HtmlDecodingTest, ShortUndeclaredJapaneseIsReadAsShiftJis) {
+TEST(HtmlDecodingTest, ShortUndeclaredJapaneseIsStillReadRight) {
   // Too short for the detector, which guesses a Western code page.
-  const DecodedPage page = DecodeHtmlBytes("<p>" + Utf8ToSjis("東京") + "</p>");
-  EXPECT_EQ(page.encoding, "CP932");
-  EXPECT_EQ(page.utf8, "<p>東京</p>");
+  for (const char* word : {"東京", "お名前", "ｺﾝﾋﾟｭｰﾀ お名前"}) {
+    const DecodedPage sjis = DecodeHtmlBytes("<p>" + Encode(word, "CP932") + "</p>");
+    EXPECT_EQ(sjis.encoding, "CP932") << word;
+    EXPECT_EQ(sjis.utf8, std::string("<p>") + word + "</p>");
+  }
+  for (const char* word : {"東京", "お名前"}) {
+    const DecodedPage euc = DecodeHtmlBytes("<p>" + Encode(word, "EUC-JP") + "</p>");
+    EXPECT_EQ(euc.encoding, "EUC-JP-MS") << word;
+    EXPECT_EQ(euc.utf8, std::string("<p>") + word + "</p>");
+  }
 }
 
 TEST(HtmlDecodingTest, InvalidBytesBecomeReplacementCharacters) {
