@@ -33,8 +33,12 @@ void WalkControls(PageElementTable& table, const CData& data, const FillerSet& f
   while (true) {
     // A "<" inside the last tag (an attribute value) starts no tag of its
     // own, so the search never goes back into it.
-    int start = Find(page, "<", std::max(table.ScanFrom, table.TextFrom));
-    const int end = start >= 0 ? Find(page, ">", start + 1) : -1;
+    // "<" and ">" are never the second byte of a double-byte character, so
+    // a plain byte search finds only real brackets.
+    const size_t lt = page.find('<', std::max(table.ScanFrom, table.TextFrom));
+    int start = lt == std::string::npos ? -1 : static_cast<int>(lt);
+    const size_t gt = start >= 0 ? page.find('>', start + 1) : std::string::npos;
+    const int end = gt == std::string::npos ? -1 : static_cast<int>(gt);
     if (end < 0) start = -1;  // a "<" without its ">" is no tag
     table.TagStart = start;
 

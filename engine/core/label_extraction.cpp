@@ -152,6 +152,19 @@ std::string DeleteSpans(std::string_view text, std::string_view open, std::strin
   return out;
 }
 
+// "<" and ">" are never the second byte of a double-byte character in code
+// page 932 (those start at 0x40), so a plain byte search finds only real
+// brackets; the page text is scanned for them many times.
+int FindBracket(std::string_view text, char bracket, int from) {
+  const size_t at = text.find(bracket, from);
+  return at == std::string_view::npos ? -1 : static_cast<int>(at);
+}
+
+// Byte length of the character at `i`, for the character-by-character loops.
+inline int CharLength(std::string_view text, size_t i) {
+  return i + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+}
+
 // Collapses every run of `c` to one.
 std::string CollapseRuns(std::string_view text, char c) {
   std::string out;
@@ -219,14 +232,14 @@ std::string TagsToMarks(std::string_view html) {
   bool collecting = false, in_table = false;
   int row_span = 0;
 
-  int lt = Find(view, "<", 0);
+  int lt = FindBracket(view, '<', 0);
   while (lt >= 0) {
-    const int gt = Find(view, ">", lt + 1);
+    const int gt = FindBracket(view, '>', lt + 1);
     if (gt < 0) break;  // an unterminated tag ends the scan
     const std::string_view tag = view.substr(lt, gt - lt + 1);
     // A "<" inside this tag (an attribute value) starts no tag of its own:
     // the browser reads it as part of this one.
-    const int next_lt = Find(view, "<", gt + 1);
+    const int next_lt = FindBracket(view, '<', gt + 1);
     auto text_after = [&] {
       return view.substr(gt + 1, next_lt < 0 ? std::string_view::npos : next_lt - gt - 1);
     };
@@ -313,7 +326,7 @@ std::string CollapseSeparators(std::string_view text) {
       while (text.substr(i, sep) == kLabelSeparator) i += sep;
       continue;
     }
-    const int len = CharLengthAt(text, i);
+    const int len = CharLength(text, i);
     out.append(text.substr(i, len));
     i += len;
   }
@@ -400,7 +413,7 @@ std::string RemoveSpaces(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size();) {
-    const int len = CharLengthAt(text, i);
+    const int len = CharLength(text, i);
     const std::string_view c = text.substr(i, len);
     if (c != " " && c != "\x81\x40") out.append(c);  // "\x81\x40" is the full-width space
     i += len;
