@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -368,11 +369,51 @@ TEST_F(FillDocumentTest, ControlsOverTheLimitsAreNeverHandedOut) {
         t.TextValue[call.index] = "x";
       return true;
     };
-    FillDocument(std::shared_ptr<page_fakes::FakeDocument>(&doc, [](auto*) {}), data_, fillers.Set());
+    FillDocument(std::shared_ptr<page_fakes::FakeDocument>(&doc, [](auto*) {}), data_,
+                 fillers.Set());
     ASSERT_EQ(fillers.calls.size(), static_cast<size_t>(over.collected));
     EXPECT_EQ(fillers.calls.back().index, over.collected - 1);
     EXPECT_EQ(doc.writes.size(), static_cast<size_t>(over.collected));
   }
+}
+
+// A page of 1 500 controls, among them a select of 10 000 options and names
+// full of "=" and quotes: every collected control is offered once, and the
+// walk stays linear.
+TEST_F(FillDocumentTest, LargePagesAreWalkedInLinearTime) {
+  auto& form = doc_.NewForm();
+  std::string body = "<FORM><TABLE>";
+  std::string options;
+  for (int i = 0; i < 10000; ++i) options += "<OPTION value=" + std::to_string(i) + ">o";
+  doc_.Add(form, "select", "many");
+  body += "<TR><TD>prefecture</TD><TD><SELECT name=many>" + options + "</SELECT></TD></TR>";
+  for (int i = 1; i < 1500; ++i) {
+    const std::string type = i % 3 == 0 ? "radio" : i % 3 == 1 ? "checkbox" : "text";
+    const std::string name =
+        i % 100 == 0 ? "q=\"" + std::to_string(i) + "=\"" : "n" + std::to_string(i);
+    doc_.Add(form, type, name, "1");
+    body += "<TR><TD>label " + std::to_string(i) + "</TD><TD><INPUT type=" + type + " name=\"" +
+            name + "\" value=1></TD></TR>";
+  }
+  doc_.body = body + "</TABLE></FORM>";
+  data_.SexIndex = 0;
+  doc_.body += Sjis("<P>男</P>");  // something offered, so the choices are walked
+  fillers_.answer = [](const Call&, PageElementTable&) { return true; };
+
+  const auto started = std::chrono::steady_clock::now();
+  FillDocument(Shared(), data_, fillers_.Set());
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+
+  size_t selects = 0, texts = 0;
+  for (const Call& call : fillers_.calls) {
+    selects += call.filler == 's';
+    texts += call.filler == 't';
+  }
+  EXPECT_EQ(selects, 1u);
+  EXPECT_EQ(texts, 58u);  // the text boxes over the limit are never offered
+  EXPECT_EQ(fillers_.calls.size(), 1u + 58u + 499u + 500u);  // select, texts, radios, boxes
+  EXPECT_LT(seconds, 10.0);
 }
 
 }  // namespace
