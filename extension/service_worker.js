@@ -58,6 +58,7 @@ async function resolveFrameIds(tabId, parentFrameId, frames) {
   unplaced.sort((a, b) => children.indexOf(a) - children.indexOf(b));
   return frames.map((f) => {
     if (!f.browser) return { browser: false, frameId: -1 };
+    if (!Number.isInteger(f.index) || f.index < 0) return { browser: true, frameId: -1 };
     let frameId = byIndex.get(f.index);
     if (frameId === undefined) frameId = unplaced.length > 0 ? unplaced.shift() : -1;
     return { browser: true, frameId };

@@ -11,7 +11,7 @@ import * as live from './harness.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const earlierPages = path.join(here, '..', 'pages');  // the page tests' fixtures, when present
-const pages = ['misnested.html', 'frames.html', 'cross_origin.html'];
+const pages = ['misnested.html', 'frames.html', 'cross_origin.html', 'many_frames.html'];
 if (fs.existsSync(earlierPages)) {
   for (const name of fs.readdirSync(earlierPages).sort())
     if (name.endsWith('.html')) pages.push(`earlier/${name}`);
@@ -71,6 +71,12 @@ for (const name of pages) {
     }
   });
 }
+
+test('a page with more frames than the limit keeps the first twenty', () => {
+  const report = standaloneReport('many_frames.html');
+  assert.equal(report.length, 21);
+  assert.equal(report.filter((d) => d.forms > 0).length, 1 + 14);  // frame_b.html has no form
+});
 
 test('the frames page has the documents the engine walks', () => {
   const report = standaloneReport('frames.html');
