@@ -2,6 +2,7 @@
 
 #include <gumbo.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -67,6 +68,49 @@ std::string TagName(const GumboElement& element) {
   return name;
 }
 
+// The parts of the text that browsers keep as the text of a <noscript>.
+class NoscriptText {
+ public:
+  explicit NoscriptText(std::vector<std::pair<size_t, size_t>> ranges)
+      : ranges_(std::move(ranges)) {}
+  // Whether the node that starts at `offset` lies inside such a text.
+  bool Covers(size_t offset) const {
+    auto after = std::upper_bound(ranges_.begin(), ranges_.end(), offset,
+                                  [](size_t at, const auto& range) { return at < range.first; });
+    return after != ranges_.begin() && offset < std::prev(after)->second;
+  }
+  // The text that follows a <noscript> start tag ending at `tag_end`, or
+  // null when the scan saw no such element there.
+  const std::pair<size_t, size_t>* StartingAt(size_t tag_end) const {
+    auto found =
+        std::lower_bound(ranges_.begin(), ranges_.end(), std::make_pair(tag_end, size_t{0}));
+    return found != ranges_.end() && found->first == tag_end ? &*found : nullptr;
+  }
+
+ private:
+  std::vector<std::pair<size_t, size_t>> ranges_;
+};
+
+// Where the node's source begins, for nodes that came from the text.
+bool SourceOffset(const GumboNode* node, size_t* offset) {
+  switch (node->type) {
+    case GUMBO_NODE_ELEMENT:
+    case GUMBO_NODE_TEMPLATE:
+      if (node->v.element.original_tag.length == 0) return false;
+      *offset = node->v.element.start_pos.offset;
+      return true;
+    case GUMBO_NODE_TEXT:
+    case GUMBO_NODE_WHITESPACE:
+    case GUMBO_NODE_CDATA:
+    case GUMBO_NODE_COMMENT:
+      if (node->v.text.original_text.length == 0) return false;
+      *offset = node->v.text.start_pos.offset;
+      return true;
+    default:
+      return false;
+  }
+}
+
 const GumboVector* ChildrenOf(const GumboNode* node) {
   switch (node->type) {
     case GUMBO_NODE_DOCUMENT:
@@ -89,6 +133,7 @@ ParsedHtml ParseHtml(std::string_view utf8) {
     return parsed;
   }
   parsed.form_end_offsets = scan.form_end_offsets;
+  const NoscriptText noscript(scan.noscript_text);
 
   GumboMemory memory;
   GumboOptions options = kGumboDefaultOptions;
@@ -128,6 +173,10 @@ ParsedHtml ParseHtml(std::string_view utf8) {
     }
     auto node = std::make_unique<DomNode>();
     const GumboNode* source = item.node;
+    size_t offset = 0;
+    // The parser read a <noscript>'s content as markup; browsers with
+    // scripts on see only its text, so the nodes made from it are dropped.
+    if (SourceOffset(source, &offset) && noscript.Covers(offset)) continue;
     switch (source->type) {
       case GUMBO_NODE_ELEMENT:
       case GUMBO_NODE_TEMPLATE: {
@@ -158,6 +207,21 @@ ParsedHtml ParseHtml(std::string_view utf8) {
     }
     DomNode* added = node.get();
     parent->children.push_back(std::move(node));
+    if (added->tag == "noscript" && source->type == GUMBO_NODE_ELEMENT &&
+        source->v.element.tag_namespace == GUMBO_NAMESPACE_HTML &&
+        source->v.element.original_tag.length > 0) {
+      const size_t tag_end =
+          source->v.element.start_pos.offset + source->v.element.original_tag.length;
+      if (const auto* text = noscript.StartingAt(tag_end)) {
+        if (text->second > text->first) {
+          auto content = std::make_unique<DomNode>();
+          content->type = DomNode::Type::kText;
+          content->text = std::string(utf8.substr(text->first, text->second - text->first));
+          added->children.push_back(std::move(content));
+        }
+        continue;
+      }
+    }
     push_children(source, added, depth, parent);
   }
   // The whole parse is freed with `memory`; gumbo_destroy_output would

@@ -26,8 +26,8 @@ bool TakesNoDepth(const std::string& name) {
 
 // Elements whose content the tokeniser takes as text up to their end tag.
 bool IsRawText(const std::string& name) {
-  return OneOf(name,
-               {"script", "style", "xmp", "iframe", "noembed", "noframes", "textarea", "title"});
+  return OneOf(name, {"script", "style", "xmp", "iframe", "noembed", "noframes", "noscript",
+                      "textarea", "title"});
 }
 
 // Start tags that close an open element of their own group first, unless a
@@ -178,7 +178,9 @@ MarkupScan ScanMarkup(std::string_view s, int depth_limit) {
     }
     if (name == "plaintext") break;
     if (IsRawText(name)) {
+      const size_t content = pos;
       pos = FindRawTextEnd(s, pos, name);
+      if (name == "noscript") scan.noscript_text.emplace_back(content, pos);
       continue;
     }
     if (TakesNoDepth(name)) continue;

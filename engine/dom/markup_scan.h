@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kakikomi {
@@ -15,6 +16,9 @@ struct MarkupScan {
   // Byte offsets of the "<" of every </form> end tag outside comments, raw
   // text and attribute values, in source order.
   std::vector<size_t> form_end_offsets;
+  // The content of every <noscript> element, as [begin, end) byte offsets:
+  // with scripts on, browsers keep it as text, not markup.
+  std::vector<std::pair<size_t, size_t>> noscript_text;
   // True when the open elements went deeper than the limit; the scan stops
   // there.
   bool too_deep = false;

@@ -69,6 +69,12 @@ TEST(FormAssociationTest, ListsControlsAsTheBrowserDoes) {
       {"controls outside every form belong to none", "<input name=a><form></form>", "form0:"},
       {"template content belongs to no form",
        "<form><template><input name=t></template><input name=a></form>", "form0: a"},
+      {"noscript content is text, not controls",
+       "<form><noscript><input name=ns></noscript><input name=a></form>", "form0: a"},
+      {"a form inside noscript neither opens nor closes anything",
+       "<form><noscript><p>JS</p><form><input name=inner></form></noscript><input name=after>"
+       "</form>",
+       "form0: after"},
       {"controls written after the form in a table row are foster parented but still listed",
        "<table><form><tr><td>x</td></tr><input name=fostered></table>", "form0: fostered"},
   };

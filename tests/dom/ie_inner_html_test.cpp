@@ -53,6 +53,8 @@ TEST(IeInnerHtmlTest, WritesTagsAndAttributesAsInternetExplorerDid) {
        "<INPUT name=q value=\"say &quot;hi&quot; &amp; go\">"},
       {"textarea content escaped", "<textarea name=t>a<b</textarea>",
        "<TEXTAREA name=t>a&lt;b</TEXTAREA>"},
+      {"noscript kept as its text", "<noscript><img src=\"x.gif?a=1&amp;b=2\"></noscript>",
+       "<NOSCRIPT><img src=\"x.gif?a=1&amp;b=2\"></NOSCRIPT>"},
       {"line breaks and paragraphs", "<p>a<br>b</p><div>c</div>", "<P>a<BR>b</P><DIV>c</DIV>"},
   };
   for (const SerialiseCase& c : cases) EXPECT_EQ(BodyHtml(c.body), c.inner_html) << c.name;
