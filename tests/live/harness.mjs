@@ -133,16 +133,21 @@ export async function startBrowser({ host, env = {} }) {
   };
 }
 
-// The tab id the extension knows `page` by.
+// The tab id the extension knows `page` by. A tab still loading may show
+// its address only as pending for a moment.
 export async function tabIdOf(browser, page) {
   const url = page.url();
-  const id = await browser.worker.evaluate(async (wanted) => {
-    const tabs = await chrome.tabs.query({});
-    const tab = tabs.find((t) => t.url === wanted);
-    return tab ? tab.id : -1;
-  }, url);
-  if (id < 0) throw new Error(`no tab shows ${url}`);
-  return id;
+  const end = Date.now() + 5000;
+  for (;;) {
+    const id = await browser.worker.evaluate(async (wanted) => {
+      const tabs = await chrome.tabs.query({});
+      const tab = tabs.find((t) => t.url === wanted || t.pendingUrl === wanted);
+      return tab ? tab.id : -1;
+    }, url);
+    if (id >= 0) return id;
+    if (Date.now() > end) throw new Error(`no tab shows ${url}`);
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
 }
 
 // Starts quick input for the tab exactly as the menu entry and the toolbar
