@@ -271,6 +271,8 @@ std::string EncodingForLabel(std::string_view label) {
     if (!IsAsciiLetter(c) && !(c >= '0' && c <= '9') && c != '-' && c != '_' && c != '.' &&
         c != ':')
       return "";
+  // Browsers decode no other Unicode forms (UTF-7, UTF-32) from a label.
+  if (lowered.rfind("utf", 0) == 0 || lowered.rfind("ucs", 0) == 0) return "";
   iconv_t cd = iconv_open("UTF-8", lowered.c_str());
   if (cd == reinterpret_cast<iconv_t>(-1)) return "";
   iconv_close(cd);

@@ -113,9 +113,17 @@ TEST(HtmlDecodingTest, InvalidBytesBecomeReplacementCharacters) {
 
 TEST(HtmlDecodingTest, LabelsMapToDecoders) {
   const std::pair<const char*, const char*> cases[] = {
-      {"Shift_JIS", "CP932"},         {" windows-31j ", "CP932"}, {"MS_Kanji", "CP932"},
-      {"EUC-JP", "EUC-JP-MS"},        {"utf8", "UTF-8"},          {"iso-8859-1", "CP1252"},
-      {"ISO-2022-JP", "ISO-2022-JP"}, {"no-such-thing", ""},      {"", ""},
+      {"Shift_JIS", "CP932"},
+      {" windows-31j ", "CP932"},
+      {"MS_Kanji", "CP932"},
+      {"EUC-JP", "EUC-JP-MS"},
+      {"utf8", "UTF-8"},
+      {"iso-8859-1", "CP1252"},
+      {"ISO-2022-JP", "ISO-2022-JP"},
+      {"no-such-thing", ""},
+      {"utf-32", ""},
+      {"koi8-r", "koi8-r"},
+      {"", ""},
   };
   for (const auto& [label, encoding] : cases) EXPECT_EQ(EncodingForLabel(label), encoding) << label;
 }
