@@ -21,7 +21,7 @@
 namespace kakikomi::cli {
 namespace {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 // Input types that have a kind of their own; every other collected input
 // is kind 6 (hidden inputs are not collected at all).
