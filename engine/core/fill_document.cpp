@@ -37,12 +37,11 @@ void WriteBack(const PageElementTable& table, const CData& data) {
   EachElement(table.CheckboxElements, data.MaxCheckboxes, [&](FormControl& c, int i) {
     if (table.CheckboxCheck[i] == 1) c.PutChecked();
   });
-  // Every password box receives the login password, whatever its label. A
-  // profile without one leaves the boxes as they are: writing the empty text
-  // would wipe a password the user or the browser had already put there.
-  if (!data.LoginPassword.empty())
-    EachElement(table.PasswordElements, data.MaxPasswords,
-                [&](FormControl& c, int) { c.PutValue(data.LoginPassword); });
+  // Every password box receives the login password, whatever its label;
+  // unlike the other kinds, an empty password is written too, so a box never
+  // keeps a password that belongs to no profile.
+  EachElement(table.PasswordElements, data.MaxPasswords,
+              [&](FormControl& c, int) { c.PutValue(data.LoginPassword); });
 }
 
 void FillDocument(std::shared_ptr<HtmlDocument> document, const CData& data,

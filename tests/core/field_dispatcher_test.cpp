@@ -317,8 +317,12 @@ TEST_F(FillDocumentTest, PasswordBoxesGetTheLoginPasswordWhateverTheirLabel) {
   fillers_.answer = [](const Call&, PageElementTable&) { return false; };
 
   FillDocument(Shared(), data_, fillers_.Set());
-  EXPECT_TRUE(doc_.writes.empty());  // no login password: what the boxes hold stays
+  // Without a login password every box is set to the empty text.
+  ASSERT_EQ(doc_.writes.size(), 2u);
+  EXPECT_EQ(doc_.writes[0].value, "");
+  EXPECT_EQ(doc_.writes[1].what, "value");
 
+  doc_.writes.clear();
   data_.LoginPassword = "pw1";
   FillDocument(Shared(), data_, fillers_.Set());
   ASSERT_EQ(doc_.writes.size(), 2u);
