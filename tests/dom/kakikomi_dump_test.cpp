@@ -9,28 +9,16 @@
 #include <nlohmann/json.hpp>
 
 #include "tests/dom/page_files.h"
+#include "tests/support/run_kakikomi.h"
 
 namespace kakikomi {
 namespace {
 
-struct CommandRun {
-  int status = -1;
-  std::string out;
-};
+using test_support::CommandRun;
 
 // Runs the command with stderr joined to stdout when `with_errors` is set.
 CommandRun Kakikomi(const std::string& args, bool with_errors = false) {
-  const std::string command =
-      std::string("'") + KAKIKOMI_BINARY + "' " + args + (with_errors ? " 2>&1" : " 2>/dev/null");
-  CommandRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  size_t read;
-  while ((read = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, read);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return test_support::RunKakikomi(args, with_errors);
 }
 
 std::string Fixture(const char* name) {

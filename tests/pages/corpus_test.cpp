@@ -10,24 +10,17 @@
 
 #include <nlohmann/json.hpp>
 
+#include "tests/support/run_kakikomi.h"
+
 namespace {
+
+namespace test_support = kakikomi::test_support;
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int status = -1;
-  std::string out;
-};
-
-Result Kakikomi(const std::string& args) {
-  Result result;
-  const std::string command = std::string("'") + KAKIKOMI_BINARY + "' " + args + " 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return result;
-  char buffer[4096];
-  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
-  result.status = pclose(pipe);
-  return result;
+// Runs the command with its stderr discarded.
+test_support::CommandRun Kakikomi(const std::string& args) {
+  return test_support::RunKakikomi(args);
 }
 
 TEST(CorpusTest, RealFormsAreFilledAndDumped) {
@@ -43,7 +36,7 @@ TEST(CorpusTest, RealFormsAreFilledAndDumped) {
     SCOPED_TRACE(entry.path().filename().string());
     ++pages;
     const std::string page = "'" + entry.path().string() + "'";
-    const Result fill =
+    const test_support::CommandRun fill =
         Kakikomi("fill " + page + " --profile '" + profile.string() + "' --today 2026-12-10");
     ASSERT_EQ(fill.status, 0);
     const nlohmann::json writes = nlohmann::json::parse(fill.out, nullptr, false);

@@ -10,27 +10,19 @@
 
 #include <nlohmann/json.hpp>
 
+#include "tests/support/run_kakikomi.h"
+
 namespace {
+
+namespace test_support = kakikomi::test_support;
 
 namespace fs = std::filesystem;
 
 const fs::path kSource = HAKOBUNE_SOURCE_DIR;
 
-struct Result {
-  int status = -1;
-  std::string out;
-};
-
 // Runs the command with its stderr discarded.
-Result Kakikomi(const std::string& args) {
-  Result result;
-  const std::string command = std::string("'") + KAKIKOMI_BINARY + "' " + args + " 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return result;
-  char buffer[4096];
-  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
-  result.status = pclose(pipe);
-  return result;
+test_support::CommandRun Kakikomi(const std::string& args) {
+  return test_support::RunKakikomi(args);
 }
 
 std::string Example(const std::string& name) {
@@ -40,7 +32,7 @@ std::string Example(const std::string& name) {
 TEST(FillCommandTest, FillsTheExamplePageAndWritesTheFilledPage) {
   const fs::path html = fs::temp_directory_path() / "kakikomi_fill_test_out.html";
   fs::remove(html);
-  const Result result =
+  const test_support::CommandRun result =
       Kakikomi("fill " + Example("page.html") + " --profile " + Example("profile.json") +
                " --today 2026-12-10 --html '" + html.string() + "'");
   ASSERT_EQ(result.status, 0);
@@ -72,7 +64,7 @@ TEST(FillCommandTest, RefusesBadArgumentsWithoutWritingAnything) {
   };
   for (const std::string& args : cases) {
     SCOPED_TRACE(args);
-    const Result result = Kakikomi(args);
+    const test_support::CommandRun result = Kakikomi(args);
     EXPECT_NE(result.status, 0);
     EXPECT_EQ(result.out, "");
     EXPECT_FALSE(fs::exists(html));
@@ -81,7 +73,7 @@ TEST(FillCommandTest, RefusesBadArgumentsWithoutWritingAnything) {
 }
 
 TEST(FillCommandTest, DumpShowsTheAnnotatedTextAndThePageFlags) {
-  const Result result = Kakikomi("dump " + Example("page.html"));
+  const test_support::CommandRun result = Kakikomi("dump " + Example("page.html"));
   ASSERT_EQ(result.status, 0);
   const nlohmann::json document = nlohmann::json::parse(result.out)["documents"][0];
   const std::string text = document["annotatedText"];

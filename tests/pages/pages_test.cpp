@@ -11,9 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/run_kakikomi.h"
+
 namespace {
 
 namespace fs = std::filesystem;
+using kakikomi::test_support::RunKakikomi;
+using kakikomi::test_support::ShellQuote;
 
 const fs::path kPages = fs::path(HAKOBUNE_SOURCE_DIR) / "tests" / "pages";
 
@@ -22,23 +26,6 @@ std::string ReadAll(const fs::path& path) {
   std::ostringstream out;
   out << in.rdbuf();
   return out.str();
-}
-
-std::string Quote(const std::string& text) {
-  std::string out = "'";
-  for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return out + "'";
-}
-
-// Runs the command and returns its stdout; `status` gets the exit status.
-std::string RunCommand(const std::string& command, int* status) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return out;
-  char buffer[4096];
-  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-  *status = pclose(pipe);
-  return out;
 }
 
 TEST(PagesTest, EveryPageFillsAsExpected) {
@@ -52,12 +39,11 @@ TEST(PagesTest, EveryPageFillsAsExpected) {
   for (const fs::path& page : pages) {
     SCOPED_TRACE(page.filename().string());
     const fs::path expected = fs::path(page).replace_extension(".expected.json");
-    int status = -1;
-    const std::string output =
-        RunCommand(Quote(KAKIKOMI_BINARY) + " fill " + Quote(page.string()) + " --profile " +
-                       Quote((kPages / "profile.json").string()) + " --today 2026-12-10",
-                   &status);
-    EXPECT_EQ(status, 0);
+    const auto run =
+        RunKakikomi("fill " + ShellQuote(page.string()) + " --profile " +
+                    ShellQuote((kPages / "profile.json").string()) + " --today 2026-12-10");
+    const std::string& output = run.out;
+    EXPECT_EQ(run.status, 0);
     ASSERT_TRUE(fs::exists(expected)) << "no " << expected.filename() << "; the output was:\n"
                                       << output;
     EXPECT_EQ(output, ReadAll(expected));
