@@ -11,7 +11,7 @@
 #include "engine/core/fill_document.h"
 #include "engine/core/form_input_eng.h"
 #include "engine/core/label_extraction.h"
-#include "tests/core/fake_document.h"
+#include "tests/fakes/fake_document.h"
 
 namespace kakikomi {
 namespace {
@@ -253,9 +253,9 @@ TEST_F(FieldDispatcherTest, TagsWithoutAPlaceAreLeftAlone) {
 
 class FillDocumentTest : public FieldDispatcherTest {
  protected:
-  page_fakes::FakeDocument doc_;
-  std::shared_ptr<page_fakes::FakeDocument> Shared() {
-    return std::shared_ptr<page_fakes::FakeDocument>(&doc_, [](page_fakes::FakeDocument*) {});
+  fakes::FakeDocument doc_;
+  std::shared_ptr<fakes::FakeDocument> Shared() {
+    return std::shared_ptr<fakes::FakeDocument>(&doc_, [](fakes::FakeDocument*) {});
   }
 };
 
@@ -350,7 +350,7 @@ TEST_F(FillDocumentTest, ControlsOverTheLimitsAreNeverHandedOut) {
   };
   for (const Over& over : {Over{"email", 12, 9}, Over{"select", 33, 30}, Over{"text", 63, 58}}) {
     SCOPED_TRACE(over.type);
-    page_fakes::FakeDocument doc;
+    fakes::FakeDocument doc;
     auto& form = doc.NewForm();
     std::string body = "<FORM>";
     const std::string type = over.type;
@@ -373,8 +373,7 @@ TEST_F(FillDocumentTest, ControlsOverTheLimitsAreNeverHandedOut) {
         t.TextValue[call.index] = "x";
       return true;
     };
-    FillDocument(std::shared_ptr<page_fakes::FakeDocument>(&doc, [](auto*) {}), data_,
-                 fillers.Set());
+    FillDocument(std::shared_ptr<fakes::FakeDocument>(&doc, [](auto*) {}), data_, fillers.Set());
     ASSERT_EQ(fillers.calls.size(), static_cast<size_t>(over.collected));
     EXPECT_EQ(fillers.calls.back().index, over.collected - 1);
     EXPECT_EQ(doc.writes.size(), static_cast<size_t>(over.collected));
