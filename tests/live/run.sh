@@ -11,4 +11,4 @@ if ! command -v node >/dev/null || [ ! -d node_modules/playwright-core ]; then
   echo "live tests skipped: node or playwright-core is missing (tests/live/setup.sh)"
   exit 77
 fi
-exec node --test --test-reporter=spec "$1.test.mjs"
+exec node --test "$1.test.mjs"
