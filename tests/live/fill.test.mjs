@@ -2,7 +2,9 @@
 // gets the values through input and change events and nothing else, is never
 // submitted, and the store is left exactly as it was.
 import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
+import path from 'node:path';
 import { after, before, test } from 'node:test';
 import * as live from './harness.mjs';
 
@@ -52,4 +54,27 @@ test('a tab in another origin\'s frame gets its password too', { timeout: 60000 
   assert.ok(frame, 'the cross-origin frame is not there');
   assert.equal(await frame.evaluate(() => document.querySelector('[name=xo_pw]').value), kPassword);
   await page.close();
+});
+
+test('the registration kakikomi writes is the one the browser starts hayate by', { timeout: 60000 }, async () => {
+  // A user's home where Chromium has run once: its settings folder exists.
+  const userHome = live.tempDir('hakobune-user-');
+  const chromiumFolder = path.join(userHome, '.config', 'chromium');
+  fs.mkdirSync(chromiumFolder, { recursive: true });
+  const env = { ...process.env, HOME: userHome };
+  delete env.XDG_CONFIG_HOME;
+  const registered = spawnSync(process.env.HAKOBUNE_KAKIKOMI,
+    ['browser', 'register', '--host', live.hayatePath], { env, encoding: 'utf8', timeout: 20000 });
+  assert.equal(registered.status, 0, registered.stderr);
+
+  const own = await live.startBrowser({ profile: chromiumFolder, env: { HAKOBUNE_HOME: home } });
+  try {
+    const page = await own.context.newPage();
+    await page.goto(server.url('password.html'), { waitUntil: 'load', timeout: 20000 });
+    await live.quickInput(own, await live.tabIdOf(own, page));
+    assert.equal(await page.evaluate(() => document.querySelector('[name=password]').value), kPassword);
+  } finally {
+    await own.close();
+    fs.rmSync(userHome, { recursive: true, force: true });
+  }
 });

@@ -97,18 +97,21 @@ export async function startServer(extraPages = {}, mounts = { '': pagesDir }) {
 }
 
 // A headless Chromium whose quick-input host is `host` (an executable) and
-// whose hosts see `env` besides the browser's own environment.
-export async function startBrowser({ host, env = {} }) {
-  const profile = tempDir('hakobune-live-');
-  const manifests = path.join(profile, 'NativeMessagingHosts');
-  fs.mkdirSync(manifests, { recursive: true });
-  fs.writeFileSync(path.join(manifests, `${hostName}.json`), JSON.stringify({
-    name: hostName,
-    description: 'live test host',
-    path: host,
-    type: 'stdio',
-    allowed_origins: [`chrome-extension://${extensionId}/`],
-  }));
+// whose hosts see `env` besides the browser's own environment. With
+// `profile` the browser uses that folder as it is, manifests included.
+export async function startBrowser({ host, env = {}, profile: given }) {
+  const profile = given || tempDir('hakobune-live-');
+  if (!given) {
+    const manifests = path.join(profile, 'NativeMessagingHosts');
+    fs.mkdirSync(manifests, { recursive: true });
+    fs.writeFileSync(path.join(manifests, `${hostName}.json`), JSON.stringify({
+      name: hostName,
+      description: 'live test host',
+      path: host,
+      type: 'stdio',
+      allowed_origins: [`chrome-extension://${extensionId}/`],
+    }));
+  }
   const context = await within(30000, chromium.launchPersistentContext(profile, {
     executablePath: '/usr/bin/chromium',
     headless: true,
@@ -128,7 +131,7 @@ export async function startBrowser({ host, env = {} }) {
     profile,
     async close() {
       await within(15000, context.close(), 'closing Chromium').catch(() => {});
-      fs.rmSync(profile, { recursive: true, force: true });
+      if (!given) fs.rmSync(profile, { recursive: true, force: true });
     },
   };
 }
