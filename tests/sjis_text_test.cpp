@@ -46,7 +46,8 @@ TEST(SjisText, ReverseKeepsDoubleByteCharactersWhole) {
   EXPECT_EQ(Reverse(Sjis("たなかA1")), Sjis("1Aかなた"));
   EXPECT_EQ(Reverse(""), "");
   // A lead byte cut off at the end stays one byte.
-  EXPECT_EQ(Reverse(std::string("a\x82")), std::string("\x82" "a"));
+  EXPECT_EQ(Reverse(std::string("a\x82")), std::string("\x82"
+                                                       "a"));
 }
 
 TEST(SjisText, ReplaceAllIsSinglePassAndNonOverlapping) {
@@ -84,9 +85,10 @@ TEST(SjisConversion, MapsTheWaveDashFamilyToWhatAJapaneseUserMeans) {
     const char* sjis;
   };
   const Case cases[] = {
-      {"\u301C", "\x81\x60"}, {"\uFF5E", "\x81\x60"}, {"\u2212", "\x81\x7C"}, {"\uFF0D", "\x81\x7C"},
-      {"\u2016", "\x81\x61"}, {"\u2225", "\x81\x61"}, {"\u00A2", "\x81\x91"}, {"\uFFE0", "\x81\x91"},
-      {"\u00A3", "\x81\x92"}, {"\uFFE1", "\x81\x92"}, {"\u00AC", "\x81\xCA"}, {"\uFFE2", "\x81\xCA"},
+      {"\u301C", "\x81\x60"}, {"\uFF5E", "\x81\x60"}, {"\u2212", "\x81\x7C"},
+      {"\uFF0D", "\x81\x7C"}, {"\u2016", "\x81\x61"}, {"\u2225", "\x81\x61"},
+      {"\u00A2", "\x81\x91"}, {"\uFFE0", "\x81\x91"}, {"\u00A3", "\x81\x92"},
+      {"\uFFE1", "\x81\x92"}, {"\u00AC", "\x81\xCA"}, {"\uFFE2", "\x81\xCA"},
   };
   for (const Case& c : cases) EXPECT_EQ(Utf8ToSjis(c.utf8), c.sjis) << c.utf8;
 }
@@ -95,10 +97,14 @@ TEST(SjisConversion, RoundTripsJapaneseAndReplacesWhatCp932CannotHold) {
   const std::string text = "山田 花子ﾊﾅｺ①髙〒100-0001";
   EXPECT_EQ(SjisToUtf8(Utf8ToSjis(text)), text);
   EXPECT_EQ(Utf8ToSjis("a😀b"), "a?b");
-  EXPECT_EQ(Utf8ToSjis("a\xFF" "b"), "a?b");              // invalid UTF-8
-  EXPECT_EQ(SjisToUtf8("a\x85\x40" "b"), "a?b");           // unassigned double-byte code
-  EXPECT_EQ(SjisToUtf8("a\x81"), "a?");                    // lead byte cut off
-  EXPECT_EQ(SjisToUtf8("\x81 x"), "? x");                  // a bad trail byte is not swallowed
+  EXPECT_EQ(Utf8ToSjis("a\xFF"
+                       "b"),
+            "a?b");  // invalid UTF-8
+  EXPECT_EQ(SjisToUtf8("a\x85\x40"
+                       "b"),
+            "a?b");                        // unassigned double-byte code
+  EXPECT_EQ(SjisToUtf8("a\x81"), "a?");    // lead byte cut off
+  EXPECT_EQ(SjisToUtf8("\x81 x"), "? x");  // a bad trail byte is not swallowed
 }
 
 }  // namespace

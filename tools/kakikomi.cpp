@@ -18,7 +18,8 @@ struct Command {
 const Command kCommands[] = {
     {"dump", kakikomi::cli::RunDump, "dump PAGE.html"},
     {"fill", kakikomi::cli::RunFill,
-     "fill PAGE.html [--profile FILE.json | --home DIR --user N] [--today YYYY-MM-DD] [--html OUT]"},
+     "fill PAGE.html [--profile FILE.json | --home DIR --user N] [--today YYYY-MM-DD] [--html "
+     "OUT]"},
     {"show", kakikomi::cli::RunShow, "show [--user N] [--home DIR]"},
     {"backup", kakikomi::cli::RunBackup, "backup export FILE | import FILE [--yes] [--home DIR]"},
     {"browser", kakikomi::cli::RunBrowser, "browser register [--host PATH] | unregister"},

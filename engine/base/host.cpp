@@ -8,7 +8,9 @@ namespace {
 
 class StderrHost : public Host {
  public:
-  void ShowMessage(const std::string& text) override { std::fprintf(stderr, "応募手帖: %s\n", text.c_str()); }
+  void ShowMessage(const std::string& text) override {
+    std::fprintf(stderr, "応募手帖: %s\n", text.c_str());
+  }
   bool AskYesNo(const std::string& text) override {
     std::fprintf(stderr, "応募手帖: %s (no)\n", text.c_str());
     return false;

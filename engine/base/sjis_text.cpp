@@ -32,7 +32,8 @@ int Find(std::string_view text, std::string_view needle, int from) {
 
 int ReverseFind(std::string_view text, std::string_view needle) {
   int last = -1;
-  for (int at = Find(text, needle, 0); at >= 0; at = Find(text, needle, at + CharLengthAt(text, at)))
+  for (int at = Find(text, needle, 0); at >= 0;
+       at = Find(text, needle, at + CharLengthAt(text, at)))
     last = at;
   return last;
 }
@@ -110,17 +111,15 @@ struct MappingDifference {
   const char* sjis;
 };
 constexpr MappingDifference kMappingDifferences[] = {
-    {0x301C, "\x81\x60"},  // WAVE DASH -> ～
-    {0xFF5E, "\x81\x60"},  // FULLWIDTH TILDE
-    {0x2212, "\x81\x7C"},  // MINUS SIGN -> －
-    {0xFF0D, "\x81\x7C"},  // FULLWIDTH HYPHEN-MINUS
-    {0x2016, "\x81\x61"},  // DOUBLE VERTICAL LINE -> ∥
-    {0x2225, "\x81\x61"},  // PARALLEL TO
-    {0x00A2, "\x81\x91"},  // CENT SIGN -> ￠
-    {0xFFE0, "\x81\x91"},
-    {0x00A3, "\x81\x92"},  // POUND SIGN -> ￡
-    {0xFFE1, "\x81\x92"},
-    {0x00AC, "\x81\xCA"},  // NOT SIGN -> ￢
+    {0x301C, "\x81\x60"},                        // WAVE DASH -> ～
+    {0xFF5E, "\x81\x60"},                        // FULLWIDTH TILDE
+    {0x2212, "\x81\x7C"},                        // MINUS SIGN -> －
+    {0xFF0D, "\x81\x7C"},                        // FULLWIDTH HYPHEN-MINUS
+    {0x2016, "\x81\x61"},                        // DOUBLE VERTICAL LINE -> ∥
+    {0x2225, "\x81\x61"},                        // PARALLEL TO
+    {0x00A2, "\x81\x91"},                        // CENT SIGN -> ￠
+    {0xFFE0, "\x81\x91"}, {0x00A3, "\x81\x92"},  // POUND SIGN -> ￡
+    {0xFFE1, "\x81\x92"}, {0x00AC, "\x81\xCA"},  // NOT SIGN -> ￢
     {0xFFE2, "\x81\xCA"},
 };
 
@@ -148,7 +147,8 @@ size_t DecodeUtf8(const unsigned char* p, size_t avail, char32_t* cp) {
 class Converter {
  public:
   Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv: CP932 is not available");
+    if (cd_ == reinterpret_cast<iconv_t>(-1))
+      throw std::runtime_error("iconv: CP932 is not available");
   }
   ~Converter() { iconv_close(cd_); }
   Converter(const Converter&) = delete;
@@ -204,7 +204,8 @@ std::string SjisToUtf8(std::string_view sjis) {
   thread_local Converter converter("UTF-8", "CP932");
   return converter.Run(sjis, [](const unsigned char* p, size_t avail, std::string* out) {
     out->push_back('?');
-    bool valid_trail = avail >= 2 && ((p[1] >= 0x40 && p[1] <= 0x7E) || (p[1] >= 0x80 && p[1] <= 0xFC));
+    bool valid_trail =
+        avail >= 2 && ((p[1] >= 0x40 && p[1] <= 0x7E) || (p[1] >= 0x80 && p[1] <= 0xFC));
     return (IsLeadByte(p[0]) && valid_trail) ? size_t{2} : size_t{1};
   });
 }

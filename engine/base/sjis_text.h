@@ -9,7 +9,9 @@
 namespace kakikomi {
 
 // True for the first byte of a double-byte character.
-inline bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+inline bool IsLeadByte(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 // Byte length of the character starting at `pos` (1 or 2; 1 for a lead byte
 // at the very end of the text).

@@ -12,7 +12,7 @@ namespace kakikomi {
 namespace {
 
 constexpr int kStepMilliseconds = 100;
-constexpr int kDocumentPolls = 602;     // about a minute for a document to complete
+constexpr int kDocumentPolls = 602;  // about a minute for a document to complete
 constexpr int kBrowserStatePolls = 1802;
 constexpr int kReadyStateComplete = 4;  // READYSTATE_COMPLETE
 constexpr int kDocumentSlots = 21;      // the top document and up to 20 frames
@@ -32,7 +32,8 @@ std::shared_ptr<HtmlDocument> WaitForTopDocument(DocumentView* view) {
     if (requested) {
       int polls = 0;
       int state = view->BrowserReadyState();
-      while (state >= 0 && state < kReadyStateComplete && ++polls < kBrowserStatePolls && time_left()) {
+      while (state >= 0 && state < kReadyStateComplete && ++polls < kBrowserStatePolls &&
+             time_left()) {
         clock.SleepMilliseconds(kStepMilliseconds);
         state = view->BrowserReadyState();
       }

@@ -29,14 +29,22 @@ void PageElementTable::ResetFormState() {
 
 int PageElementTable::CountOf(MatchCursorKind kind) const {
   switch (kind) {
-    case kCursorSelect: return SelectCount;
-    case kCursorRadio: return RadioCount;
-    case kCursorText: return TextCount;
-    case kCursorEmail: return EmailCount;
-    case kCursorTel: return TelCount;
-    case kCursorCheckbox: return CheckboxCount;
-    case kCursorPassword: return PasswordCount;
-    case kCursorTextArea: return TextAreaCount;
+    case kCursorSelect:
+      return SelectCount;
+    case kCursorRadio:
+      return RadioCount;
+    case kCursorText:
+      return TextCount;
+    case kCursorEmail:
+      return EmailCount;
+    case kCursorTel:
+      return TelCount;
+    case kCursorCheckbox:
+      return CheckboxCount;
+    case kCursorPassword:
+      return PasswordCount;
+    case kCursorTextArea:
+      return TextAreaCount;
   }
   return 0;
 }
@@ -114,22 +122,34 @@ void PageElementTable::Collect(const CData& data, std::shared_ptr<HtmlDocument> 
             ++count;
           };
           switch (kind) {
-            case kKindRadio: collect(RadioElements, RadioPositions, RadioCount, max_radios); break;
-            case kKindText: collect(TextElements, TextPositions, TextCount, max_texts); break;
+            case kKindRadio:
+              collect(RadioElements, RadioPositions, RadioCount, max_radios);
+              break;
+            case kKindText:
+              collect(TextElements, TextPositions, TextCount, max_texts);
+              break;
             case kKindCheckbox:
               collect(CheckboxElements, CheckboxPositions, CheckboxCount, max_checkboxes);
               break;
             case kKindPassword:
               collect(PasswordElements, PasswordPositions, PasswordCount, max_passwords);
               break;
-            case kKindEmail: collect(EmailElements, EmailPositions, EmailCount, max_emails); break;
-            case kKindTel: collect(TelElements, TelPositions, TelCount, max_tels); break;
-            case kKindOtherInput: place(kKindOtherInput, -1); break;
-            default: break;  // hidden: no position
+            case kKindEmail:
+              collect(EmailElements, EmailPositions, EmailCount, max_emails);
+              break;
+            case kKindTel:
+              collect(TelElements, TelPositions, TelCount, max_tels);
+              break;
+            case kKindOtherInput:
+              place(kKindOtherInput, -1);
+              break;
+            default:
+              break;  // hidden: no position
           }
           break;
         }
-        case ControlTag::kOther: break;
+        case ControlTag::kOther:
+          break;
       }
     }
   }
