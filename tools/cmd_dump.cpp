@@ -23,61 +23,6 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-// Input types that have a kind of their own; every other collected input
-// is kind 6 (hidden inputs are not collected at all).
-bool HasOwnKind(const std::string& type) {
-  for (const char* own : {"radio", "text", "checkbox", "password", "email", "tel"})
-    if (type == own) return true;
-  return false;
-}
-
-// The control behind each position of `table`: the collected element of its
-// kind, and for kind 6 the next uncollected non-hidden input of the walk.
-std::vector<FormControl*> PositionControls(HtmlDocument& document, const PageElementTable& table) {
-  auto collected = [&](int position) -> FormControl* {
-    const int index = table.KindIndex[position];
-    switch (table.ElementKinds[position]) {
-      case kKindSelect:
-        return table.SelectElements[index];
-      case kKindRadio:
-        return table.RadioElements[index];
-      case kKindText:
-        return table.TextElements[index];
-      case kKindEmail:
-        return table.EmailElements[index];
-      case kKindTel:
-        return table.TelElements[index];
-      case kKindCheckbox:
-        return table.CheckboxElements[index];
-      case kKindPassword:
-        return table.PasswordElements[index];
-      case kKindTextArea:
-        return table.TextAreaElements[index];
-      default:
-        return nullptr;
-    }
-  };
-  std::vector<FormControl*> controls(table.PositionCount, nullptr);
-  int position = 0;
-  for (int f = 0; f < document.FormCount() && position < table.PositionCount; ++f) {
-    HtmlForm* form = document.Form(f);
-    if (!form) continue;
-    for (int j = 0; j < form->Length() && position < table.PositionCount; ++j) {
-      FormControl* control = form->Item(j);
-      if (!control) continue;
-      if (table.ElementKinds[position] == kKindOtherInput) {
-        if (control->Tag() != ControlTag::kInput) continue;
-        const std::string type = control->Type();
-        if (type == "hidden" || HasOwnKind(type)) continue;
-        controls[position++] = control;
-      } else if (collected(position) == control) {
-        controls[position++] = control;
-      }
-    }
-  }
-  return controls;
-}
-
 json Counts(const PageElementTable& table) {
   return {{"select", table.SelectCount},     {"radio", table.RadioCount},
           {"text", table.TextCount},         {"email", table.EmailCount},
@@ -96,13 +41,12 @@ json DocumentJson(int index, HtmlDocument& document, const PageElementTable& tab
   }
   out["counts"] = Counts(table);
   json controls = json::array();
-  const std::vector<FormControl*> position_controls = PositionControls(document, table);
   for (int position = 0; position < table.PositionCount; ++position) {
     json entry;
     entry["position"] = position;
     entry["kind"] = table.ElementKinds[position];
     entry["index"] = table.KindIndex[position];
-    if (FormControl* control = position_controls[position]) {
+    if (FormControl* control = table.PositionElements[position]) {
       entry["name"] = SjisToUtf8(control->Name());
       entry["type"] = SjisToUtf8(control->Type());
       entry["value"] = SjisToUtf8(control->Value());

@@ -83,9 +83,10 @@ void PageElementTable::Collect(const CData& data, std::shared_ptr<HtmlDocument> 
   const int max_textareas = std::min(data.MaxTextAreas, kTextAreaCapacity);
 
   int position = 0;
-  auto place = [&](int8_t kind, int index) {
+  auto place = [&](FormControl* control, int8_t kind, int index) {
     ElementKinds[position] = kind;
     KindIndex[position] = index;
+    PositionElements[position] = control;
     return position++;
   };
 
@@ -102,14 +103,14 @@ void PageElementTable::Collect(const CData& data, std::shared_ptr<HtmlDocument> 
         case ControlTag::kSelect:
           if (SelectCount < max_selects) {
             SelectElements[SelectCount] = control;
-            SelectPositions[SelectCount] = place(kKindSelect, SelectCount);
+            SelectPositions[SelectCount] = place(control, kKindSelect, SelectCount);
             ++SelectCount;
           }
           break;
         case ControlTag::kTextArea:
           if (TextAreaCount < max_textareas) {
             TextAreaElements[TextAreaCount] = control;
-            TextAreaPositions[TextAreaCount] = place(kKindTextArea, TextAreaCount);
+            TextAreaPositions[TextAreaCount] = place(control, kKindTextArea, TextAreaCount);
             ++TextAreaCount;
           }
           break;
@@ -118,7 +119,7 @@ void PageElementTable::Collect(const CData& data, std::shared_ptr<HtmlDocument> 
           auto collect = [&](auto& elements, auto& positions, int& count, int limit) {
             if (count >= limit) return;
             elements[count] = control;
-            positions[count] = place(kind, count);
+            positions[count] = place(control, kind, count);
             ++count;
           };
           switch (kind) {
@@ -141,7 +142,7 @@ void PageElementTable::Collect(const CData& data, std::shared_ptr<HtmlDocument> 
               collect(TelElements, TelPositions, TelCount, max_tels);
               break;
             case kKindOtherInput:
-              place(kKindOtherInput, -1);
+              place(control, kKindOtherInput, -1);
               break;
             default:
               break;  // hidden: no position

@@ -111,6 +111,9 @@ struct PageElementTable {
   // within the kind (-1 for other inputs).
   std::array<int8_t, kPositionCapacity> ElementKinds;
   std::array<int, kPositionCapacity> KindIndex;
+  // The control at each position, other inputs included (for tools that show
+  // what the engine saw).
+  std::array<FormControl*, kPositionCapacity> PositionElements{};
   int PositionCount = 0;
 
   // The body HTML, replaced after collection by the annotated text.
